@@ -1,0 +1,39 @@
+#include "app/options_form.h"
+
+namespace sahifex::app {
+
+Options_Form::Options_Form(const platform::Services& services, ProgramState& program)
+    : forms::Form("Options_Form"), services_(services), program_(program) {
+    setMetrics(&services_.metrics);
+    design();
+    wireHandlers();
+    services_.loop.attach(Timer2);
+    Unload = [this](int16_t& cancel) { Form_Unload(cancel); };
+}
+
+void Options_Form::wireHandlers() {
+    Text1.KeyPress = [this](int16_t& k) { Text1_KeyPress(k); };
+    Text1.GotFocus = [this] { Text1_GotFocus(); };
+    Text1.LostFocus = [this] { Text1_LostFocus(); };
+    Command1.Click = [this] { Command1_Click(); };
+    List1.Click = [this] { List1_Click(); };
+    List1.KeyPress = [this](int16_t& k) { List1_KeyPress(k); };
+    SerachByNumber.Click = [this] { SerachByNumber_Click(); };
+    SendIt.Click = [this] { SendIt_Click(); };
+    Timer2.TimerEvent = [this] { Timer2_Timer(); };
+    Check7.Click = [this] { Check7_Click(); };
+    Check8.Click = [this] { Check8_Click(); };
+    Label8.Click = [this] { Label8_Click(); };
+    StartIt.Click = [this] { StartIt_Click(); };
+    save.Click = [this] { save_Click(); };
+    load.Click = [this] { load_Click(); };
+    Image4.Click = [this] { Image4_Click(); };
+    Image1.Click = [this] { Image1_Click(); };
+    Command7.Click = [this] { Command7_Click(); };
+    Label23.Click = [this] { Label23_Click(); };
+    Label10.Click = [this] { Label10_Click(); };
+    Command11.Click = [this] { Command11_Click(); };
+    Command13.Click = [this] { Command13_Click(); };
+}
+
+} // namespace sahifex::app

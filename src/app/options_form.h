@@ -1,0 +1,150 @@
+#pragma once
+// The main window: the start-up object and the owner of all state. Its controls hold
+// the search results, the chosen verse and the options; each handler is defined in
+// the folder of the subsystem that owns it.
+
+#include <cstdint>
+#include <string>
+
+#include "app/program_state.h"
+#include "forms/forms.h"
+#include "platform/services.h"
+#include "store/verse_channels.h"
+
+namespace sahifex::bar { class Top_Bar; }
+
+namespace sahifex::app {
+
+class Options_Form : public forms::Form {
+public:
+    Options_Form(const platform::Services& services, ProgramState& program);
+    // The floating bar, which start-up loads; set before Form_Load runs.
+    void setTopBar(bar::Top_Bar& bar) { topBar_ = &bar; }
+    bar::Top_Bar& topBar() { return *topBar_; }
+
+    // ---- controls, in their containers (see options_form_design.cpp)
+    forms::PictureBox Picture8{"Picture8"};          // the lower panel
+    forms::PictureBox Title{"Title"};                // the strip with the search box
+    forms::TextBox Text1{"Text1"};                   // the search box
+    forms::CommandButton Command1{"Command1"};       // the search button
+    forms::Image Image1{"Image1"};                   // opens the options panel
+    forms::Image Image4{"Image4"};                   // the layout switch
+    forms::ListBox List1{"List1"};                   // the result list shown
+    forms::Label Label2{"Label2"};                   // the verse label
+    forms::TextBox Text5{"Text5"};                   // the composed text, over Label2
+    forms::PictureBox Picture2{"Picture2"};
+    forms::PictureBox Pic_send_Ayah{"Pic_send_Ayah"};
+    forms::Image SendIt{"SendIt"};                   // the send image
+    forms::Label Label4{"Label4"};                   // surah name
+    forms::Label Label5{"Label5"};                   // verse number
+    forms::CommandButton Command11{"Command11"};     // nudges the verse label
+    forms::CommandButton Command13{"Command13"};     // help
+    forms::Label Label23{"Label23"};                 // opens the multi-verse panel
+    forms::PictureBox Picture4{"Picture4"};          // the status strip
+    forms::Label Label1{"Label1"};                   // number of results
+    forms::Label Label9{"Label9"};                   // number of results, shown
+    forms::Label Label8{"Label8"};                   // "tracking is on"
+    forms::CheckBox Check8{"Check8"};                // the tracking switch
+    forms::Label clip{"clip"};
+    forms::PictureBox Picture1{"Picture1"};          // the notice panel
+    forms::Label Label10{"Label10"};                 // the notice text
+    forms::Label Label11{"Label11"};
+    forms::PictureBox Pic_search_settings{"Pic_search_settings"}; // the options panel
+    forms::CheckBox Check9{"Check9"};
+    forms::CheckBox Check1{"Check1"};
+    forms::CheckBox Check2{"Check2"};
+    forms::CheckBox Check7{"Check7"};
+    forms::CheckBox Check5{"Check5"};
+    forms::CheckBox Check6{"Check6"};
+    forms::CheckBox Check3{"Check3"};
+    forms::Frame Frame1{"Frame1"};
+    forms::TextBox ftx1{"ftx1"};
+    forms::TextBox ftx2{"ftx2"};
+    forms::Label Label19{"Label19"};
+    forms::Label Label18{"Label18"};
+    forms::Image Image7{"Image7"};
+    forms::Image Image3{"Image3"};
+    forms::CommandButton save{"save"};
+    forms::CommandButton load{"load"};
+    forms::CommandButton Command7{"Command7"};
+    forms::ListBox SaveList{"SaveList"};
+    forms::PictureBox Picture6{"Picture6"};          // the multi-verse panel
+    forms::CommandButton SerachByNumber{"SerachByNumber"};
+    forms::ComboBox Combo1{"Combo1"};                // the surah picker
+    forms::ListBox List3{"List3"};
+    forms::ListBox List4{"List4"};
+    forms::ListBox List5{"List5"};
+    forms::Label Label20{"Label20"};
+    forms::ListBox List2{"List2"};                   // hidden: the vocalized lines
+    forms::TextBox Text2{"Text2"};                   // hidden: " و" + word + " "
+    forms::TextBox Text6{"Text6"};                   // hidden: " ف" + word + " "
+    forms::CheckBox Check4{"Check4"};                // the layout shown, outside the window
+    forms::Image Image5{"Image5"};                   // picture store: wide layout
+    forms::Image Image6{"Image6"};                   // picture store: narrow layout
+    forms::Shape Shape3{"Shape3"};
+    forms::PictureBox StartIt{"StartIt"};            // while visible, nothing searches
+    forms::Timer Timer2{"Timer2"};                   // the clipboard watcher
+
+    // ---- form-level values
+    int16_t CurrentSurahNumber = 0;
+    std::u16string LongVerseText;
+    std::u16string ClipSurahName;
+    double ClipVerseNumber = 0;
+    // The text that the direct send composes.
+    std::u16string ComposedText;
+
+    // ---- start-up and shutdown (app/startup.cpp)
+    void Form_Load();
+    void Form_Unload(int16_t& cancel);
+
+    // ---- keyboard layout and topmost (delivery/keyboard_layout.cpp, delivery/module1.cpp)
+    bool SetKbLayout(const std::string& id);
+
+    // ---- search (search/)
+    void Text1_KeyPress(int16_t& keyAscii);
+    void Command1_Click();
+    void List1_Click();
+    void SerachByNumber_Click();
+
+    // ---- delivery (delivery/sending.cpp)
+    void SendIt_Click();
+    void List1_KeyPress(int16_t& keyAscii);
+    void DirectSend();
+
+    // ---- copy tracking (tracking/)
+    void Timer2_Timer();
+    void Check7_Click();
+    void Check8_Click();
+    void Label8_Click();
+    void StartIt_Click();
+    void Text1_GotFocus();
+    void Text1_LostFocus();
+
+    // ---- settings (settings/)
+    void save_Click();
+    void load_Click();
+
+    // ---- layouts and panels (app/layouts.cpp)
+    void Image4_Click();
+    void Image1_Click();
+    void Command7_Click();
+    void Label23_Click();
+    void Label10_Click();
+    void Command11_Click();
+    void Command13_Click();
+
+    const platform::Services& services() const { return services_; }
+    ProgramState& program() { return program_; }
+    store::VerseChannels& verseChannels() { return channels_; }
+
+private:
+    void design();       // the design-time properties (options_form_design.cpp)
+    void wireHandlers(); // connects the controls' events to the handlers
+
+    platform::Services services_;
+    ProgramState& program_;
+    bar::Top_Bar* topBar_ = nullptr;
+    store::VerseChannels channels_;
+};
+
+} // namespace sahifex::app

@@ -1,0 +1,213 @@
+// The main window as it is designed: every control with its container, its design
+// position (twips), its caption or tooltip, and its state before start-up runs.
+
+#include "app/options_form.h"
+
+namespace sahifex::app {
+namespace {
+
+constexpr const char* kPictureOptions = ":/pictures/options.svg";
+constexpr const char* kPictureWide = ":/pictures/layout_wide.svg";
+constexpr const char* kPictureNarrow = ":/pictures/layout_narrow.svg";
+constexpr const char* kPictureSend = ":/pictures/send.svg";
+constexpr const char* kPictureFont = ":/pictures/font.svg";
+constexpr const char* kPictureStart = ":/pictures/start.svg";
+
+void check(forms::CheckBox& box, const char16_t* caption, int left, int top, int width) {
+    box.setCaption(caption);
+    box.move(left, top, width, 285);
+}
+
+} // namespace
+
+void Options_Form::design() {
+    setCaption(u"صحيفة");
+    move(0, 0, 5515, 1350);
+    setSizable(true);
+
+    // The lower panel carries the search strip, the results and the chosen verse.
+    add(Picture8);
+    Picture8.move(0, 0, 9210, 1300);
+
+    Picture8.add(Title);
+    Title.move(45, 45, 5400, 420);
+    Title.add(Text1);
+    Text1.move(1290, 45, 4065, 330);
+    Text1.setToolTipText(u"اكتب كلمة البحث هنا");
+    Text1.setFontSize(12);
+    Title.add(Command1);
+    Command1.setCaption(u"بحث");
+    Command1.move(600, 45, 645, 330);
+    Title.add(Image1);
+    Image1.move(45, 60, 240, 300);
+    Image1.setPicture(kPictureOptions);
+    Image1.setToolTipText(u"خيارات البرنامج");
+    Title.add(Image4);
+    Image4.move(315, 60, 240, 300);
+    Image4.setPicture(kPictureNarrow);
+    Image4.setToolTipText(u"تغيير الشكل");
+
+    Picture8.add(List1);
+    List1.move(45, 515, 5400, 900);
+    List1.setToolTipText(u"نتيجة البحث");
+    List1.setFontSize(12);
+
+    Picture8.add(Label2);
+    Label2.setCaption(u"الآية");
+    Label2.setFontSize(14);
+    Label2.move(45, 1490, 5400, 420);
+    Label2.setWordWrap(true);
+    Label2.setAutoSize(true);
+
+    Picture8.add(Text5);
+    Text5.setMultiLine(true);
+    Text5.setVisible(false);
+
+    Picture8.add(Pic_send_Ayah);
+    Pic_send_Ayah.move(45, 1985, 5400, 420);
+    Pic_send_Ayah.add(SendIt);
+    SendIt.move(4995, 45, 360, 330);
+    SendIt.setPicture(kPictureSend);
+    SendIt.setToolTipText(u"إرسال الآية");
+    Pic_send_Ayah.add(Label4);
+    Label4.move(2850, 60, 2070, 300);
+    Label4.setToolTipText(u"اسم السورة");
+    Label4.setFontSize(12);
+    Pic_send_Ayah.add(Label5);
+    Label5.move(2160, 60, 645, 300);
+    Label5.setToolTipText(u"رقم الآية");
+    Label5.setFontSize(12);
+    Pic_send_Ayah.add(Label23);
+    Label23.setCaption(u"ارسال أكثر من آية");
+    Label23.move(690, 60, 1410, 300);
+    Pic_send_Ayah.add(Command11);
+    Command11.setCaption(u"↑");
+    Command11.move(360, 45, 300, 330);
+    Command11.setToolTipText(u"تحريك الآية");
+    Pic_send_Ayah.add(Command13);
+    Command13.setCaption(u"؟");
+    Command13.move(45, 45, 300, 330);
+    Command13.setToolTipText(u"مساعدة");
+
+    Picture8.add(Picture4);
+    Picture4.move(45, 720, 5400, 285);
+    Picture4.add(Label9);
+    Label9.move(4500, 0, 855, 285);
+    Label9.setToolTipText(u"عدد نتائج البحث");
+    Label9.setVisible(false);
+    Picture4.add(Label1);
+    Label1.setVisible(false);
+    Picture4.add(Check8);
+    Check8.move(2400, 0, 285, 285);
+    Check8.setToolTipText(u"تتبع النسخ لا يعمل");
+    Picture4.add(Label8);
+    Label8.setCaption(u"التتبع فعّال");
+    Label8.move(2700, 0, 1350, 285);
+    Picture4.add(clip);
+    clip.move(45, 0, 2300, 285);
+
+    Picture8.add(Picture1);
+    Picture1.move(1560, 690, 2400, 420);
+    Picture1.setBorder(true);
+    Picture1.setVisible(false);
+    Picture1.add(Label10);
+    Label10.move(45, 45, 2310, 330);
+    Label10.setFontSize(12);
+    Picture1.add(Label11);
+    Label11.setVisible(false);
+
+    Picture8.add(Picture2);
+    Picture2.setVisible(false);
+
+    // The options panel, over the lower panel.
+    add(Pic_search_settings);
+    Pic_search_settings.move(20, 0, 4545, 1560);
+    Pic_search_settings.setBorder(true);
+    Pic_search_settings.setVisible(false);
+    check(Check9, u"جزء من كلمة", 2310, 45, 2160);
+    check(Check1, u"إغلاق بعد الإرسال", 2310, 330, 2160);
+    check(Check2, u"بدون تشكيل", 2310, 615, 2160);
+    check(Check7, u"استخدام الحافظة ", 45, 45, 2220);
+    check(Check5, u"كتابة السورة ورقمها", 45, 330, 2220);
+    check(Check6, u"بحث بإضافة الوالو والفاء", 45, 615, 2220);
+    check(Check3, u"إعادة التشغيل", 2310, 900, 2160);
+    for (forms::CheckBox* box : {&Check9, &Check1, &Check2, &Check7, &Check5, &Check6, &Check3})
+        Pic_search_settings.add(*box);
+    Pic_search_settings.add(Frame1);
+    Frame1.setCaption(u"حجم الخط");
+    Frame1.move(45, 900, 2220, 615);
+    Frame1.add(Label19);
+    Label19.setCaption(u" السورة ورقمها");
+    Label19.move(1020, 240, 1155, 285);
+    Frame1.add(ftx1);
+    ftx1.move(570, 240, 420, 285);
+    ftx1.setText(u"16");
+    Frame1.add(Image7);
+    Image7.move(300, 240, 240, 285);
+    Image7.setPicture(kPictureFont);
+    Frame1.add(Label18);
+    Label18.setCaption(u" الآية");
+    Label18.setVisible(false);
+    Frame1.add(ftx2);
+    ftx2.setText(u"12");
+    ftx2.setVisible(false);
+    Frame1.add(Image3);
+    Image3.setPicture(kPictureFont);
+    Image3.setVisible(false);
+    Pic_search_settings.add(save);
+    save.setCaption(u"Save");
+    save.move(2310, 1215, 735, 300);
+    Pic_search_settings.add(load);
+    load.setCaption(u"Load");
+    load.move(3090, 1215, 735, 300);
+    Pic_search_settings.add(Command7);
+    Command7.setCaption(u"x");
+    Command7.move(4140, 1215, 345, 300);
+    Pic_search_settings.add(SaveList);
+    SaveList.setVisible(false);
+
+    // The multi-verse panel.
+    add(Picture6);
+    Picture6.move(20, 0, 4545, 1560);
+    Picture6.setBorder(true);
+    Picture6.setVisible(false);
+    Picture6.add(Label20);
+    Label20.setCaption(u"إرسال أكثر من آية");
+    Label20.move(2310, 45, 2160, 300);
+    Picture6.add(Combo1);
+    Combo1.move(2310, 405, 2160, 330);
+    Picture6.add(SerachByNumber);
+    SerachByNumber.setCaption(u"إرسال");
+    SerachByNumber.move(1470, 405, 780, 330);
+    for (forms::ListBox* list : {&List3, &List4, &List5}) {
+        Picture6.add(*list);
+        list->setVisible(false);
+    }
+
+    // Hidden helpers of the searches, the picture stores and the layout record.
+    for (forms::Control* hidden : std::initializer_list<forms::Control*>{&List2, &Text2, &Text6}) {
+        add(*hidden);
+        hidden->setVisible(false);
+    }
+    add(Check4);
+    check(Check4, u"الشكل العرضي", 12000, 0, 1500);
+    add(Image5);
+    Image5.setPicture(kPictureWide);
+    Image5.setVisible(false);
+    add(Image6);
+    Image6.setPicture(kPictureNarrow);
+    Image6.setVisible(false);
+    add(Shape3);
+    Shape3.move(15, 285, 4635, 4050);
+    Shape3.setVisible(false);
+    add(StartIt);
+    StartIt.move(0, 0, 5400, 1000);
+    StartIt.setPicture(kPictureStart);
+    StartIt.setVisible(false);
+
+    // Design-time options: the verse goes with its reference; the clipboard is used.
+    Check5.setValue(1);
+    Check7.setValue(1);
+}
+
+} // namespace sahifex::app

@@ -1,0 +1,23 @@
+#include "forms/timer.h"
+
+#include "forms/runtime_failure.h"
+
+namespace sahifex::forms {
+
+void Timer::setInterval(int ms) {
+    if (ms < 0) throw RuntimeFailure(name() + ": invalid Interval");
+    interval_ = ms;
+    notify(Change::Interval); // also when unchanged: it restarts the count
+}
+
+void Timer::fire() {
+    if (ticking_ || !running() || !TimerEvent) return;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{ticking_};
+    ticking_ = true;
+    TimerEvent();
+}
+
+} // namespace sahifex::forms

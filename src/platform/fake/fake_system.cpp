@@ -1,0 +1,132 @@
+#include "platform/fake/fake_system.h"
+
+#include <algorithm>
+
+#include "forms/form.h"
+#include "forms/timer.h"
+#include "store/utf.h"
+
+namespace sahifex::platform::fake {
+
+FakeSystem::FakeSystem() = default;
+
+Services FakeSystem::services(std::filesystem::path programDir) {
+    return Services{*this, *this, *this, *this, *this, *this, *this, *this, std::move(programDir)};
+}
+
+std::string FakeSystem::logLine() const {
+    std::string out;
+    for (const auto& line : log) {
+        if (!out.empty()) out += " | ";
+        out += line;
+    }
+    return out;
+}
+
+void FakeSystem::clear() {
+    log.push_back("clear");
+    clipboardText.clear();
+}
+
+bool FakeSystem::setText(const std::u16string& text) {
+    if (!clipboardWritable) {
+        log.push_back("set failed");
+        return false;
+    }
+    log.push_back("set:" + store::toUtf8(text));
+    clipboardText = text;
+    return true;
+}
+
+std::u16string FakeSystem::text() {
+    ++clipboardReads;
+    return clipboardText;
+}
+
+bool FakeSystem::sendKeysAndWait(const std::string& keys) {
+    log.push_back(keys);
+    if (!editorFetches) return false;
+    pasted.push_back(clipboardText);
+    return true;
+}
+
+std::string FakeSystem::activeLayoutName() { return activeLayout; }
+
+void FakeSystem::loadAndActivate(const std::string& id) {
+    log.push_back("layout:" + id);
+    if (installedLayouts.count(id)) activeLayout = id;
+}
+
+void FakeSystem::makeTopmost(forms::Form& window) { log.push_back("topmost:" + window.name()); }
+
+void FakeSystem::showOk(const std::u16string& text, const std::u16string& title) {
+    log.push_back("message:" + store::toUtf8(text) + (title.empty() ? "" : "|" + store::toUtf8(title)));
+}
+
+bool FakeSystem::askOkCancel(const std::u16string& text, const std::u16string& title) {
+    bool ok = true;
+    if (!okCancelAnswers.empty()) {
+        ok = okCancelAnswers.front();
+        okCancelAnswers.pop_front();
+    }
+    log.push_back("ask:" + store::toUtf8(text) + "|" + store::toUtf8(title) +
+                  (ok ? " -> OK" : " -> Cancel"));
+    return ok;
+}
+
+int FakeSystem::wrappedTextHeight(const std::u16string& text, int widthTwips,
+                                  int fontPoints) const {
+    const int charWidth = std::max(1, 120 * fontPoints / 10);
+    const int lineHeight = 300 * fontPoints / 10;
+    const int perLine = std::max(1, widthTwips / charWidth);
+    const int chars = static_cast<int>(text.size());
+    const int lines = std::max(1, (chars + perLine - 1) / perLine);
+    return lines * lineHeight;
+}
+
+void FakeSystem::yield() {
+    ++yields;
+    auto [first, last] = yieldActions_.equal_range(yields);
+    std::vector<std::function<void()>> due;
+    for (auto it = first; it != last; ++it) due.push_back(it->second);
+    yieldActions_.erase(first, last);
+    for (auto& fn : due) fn();
+    if (onEveryYield) onEveryYield();
+}
+
+void FakeSystem::attach(forms::Timer& timer) {
+    timers_.push_back({&timer, nowMs + timer.interval()});
+    timer.observe([this](forms::Control& c, forms::Change change) {
+        if (change != forms::Change::Interval) return;
+        for (auto& slot : timers_)
+            if (slot.timer == &c) slot.dueMs = nowMs + slot.timer->interval();
+    });
+}
+
+void FakeSystem::exitNow() {
+    log.push_back("exit");
+    exited = true;
+}
+
+void FakeSystem::atYield(int number, std::function<void()> fn) {
+    yieldActions_.emplace(number, std::move(fn));
+}
+
+void FakeSystem::advance(int ms) {
+    const long long end = nowMs + ms;
+    for (;;) {
+        // The next running timer that falls due before the end.
+        TimerSlot* next = nullptr;
+        for (auto& slot : timers_) {
+            if (!slot.timer->running() || slot.dueMs > end) continue;
+            if (!next || slot.dueMs < next->dueMs) next = &slot;
+        }
+        if (!next) break;
+        nowMs = std::max(nowMs, next->dueMs);
+        next->dueMs = nowMs + next->timer->interval();
+        next->timer->fire();
+    }
+    nowMs = end;
+}
+
+} // namespace sahifex::platform::fake

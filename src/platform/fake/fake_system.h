@@ -1,0 +1,98 @@
+#pragma once
+// One fake of every platform service, for tests. Every action is recorded as one
+// readable line of its log, so that a test checks a whole sequence in one comparison:
+//   clear | set:[...] البقرة:255 | layout:00000409 | ^v | layout:00000401 | clear
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace sahifex::platform::fake {
+
+class FakeSystem : public Clipboard,
+                   public Keystrokes,
+                   public KeyboardLayouts,
+                   public Topmost,
+                   public MessageBox,
+                   public TextMetrics,
+                   public EventLoop,
+                   public Screen {
+public:
+    FakeSystem();
+
+    Services services(std::filesystem::path programDir = {});
+
+    // ---- the log
+    std::vector<std::string> log;
+    std::string logLine() const; // the log joined with " | "
+    void clearLog() { log.clear(); }
+
+    // ---- clipboard
+    void clear() override;
+    bool setText(const std::u16string& text) override;
+    std::u16string text() override;
+    std::u16string clipboardText;
+    bool clipboardWritable = true;
+    // A copy made by another program: changes the text without a log line.
+    void userCopies(std::u16string text) { clipboardText = std::move(text); }
+    int clipboardReads = 0;
+
+    // ---- keystrokes: the "editor" takes the clipboard's text on "^v"
+    bool sendKeysAndWait(const std::string& keys) override;
+    bool editorFetches = true;
+    std::vector<std::u16string> pasted; // what the editor received, one entry a paste
+
+    // ---- keyboard layouts
+    std::string activeLayoutName() override;
+    void loadAndActivate(const std::string& id) override;
+    std::set<std::string> installedLayouts{"00000409", "00000401"};
+    std::string activeLayout = "00000409";
+
+    // ---- topmost
+    void makeTopmost(forms::Form& window) override;
+
+    // ---- message boxes: answers are taken from the front of the queue, OK when empty
+    void showOk(const std::u16string& text, const std::u16string& title) override;
+    bool askOkCancel(const std::u16string& text, const std::u16string& title) override;
+    std::deque<bool> okCancelAnswers;
+
+    // ---- text metrics: a fixed rule, 120 twips a character at 10 points (scaled by
+    // the point size), 300 twips a line at 10 points
+    int wrappedTextHeight(const std::u16string& text, int widthTwips,
+                          int fontPoints) const override;
+
+    // ---- event loop: a scripted loop on a fake clock
+    void yield() override;
+    void attach(forms::Timer& timer) override;
+    void exitNow() override;
+    // Runs fn at the yield with this number (counted from 1 over the whole run).
+    void atYield(int number, std::function<void()> fn);
+    // Runs fn at every yield.
+    std::function<void()> onEveryYield;
+    // Moves the clock on by ms, running every tick that falls due on the way.
+    void advance(int ms);
+    int yields = 0;
+    long long nowMs = 0;
+    bool exited = false;
+
+    // ---- screen
+    int widthTwips() const override { return screenWidth; }
+    int heightTwips() const override { return screenHeight; }
+    int screenWidth = 1920 * 15;
+    int screenHeight = 1080 * 15;
+
+private:
+    struct TimerSlot {
+        forms::Timer* timer;
+        long long dueMs;
+    };
+    std::vector<TimerSlot> timers_;
+    std::multimap<int, std::function<void()>> yieldActions_;
+};
+
+} // namespace sahifex::platform::fake

@@ -1,0 +1,29 @@
+#pragma once
+// The platform services handed to the forms through their constructors.
+
+#include <filesystem>
+
+#include "platform/clipboard.h"
+#include "platform/event_loop.h"
+#include "platform/keyboard_layouts.h"
+#include "platform/keystrokes.h"
+#include "platform/message_box.h"
+#include "platform/screen.h"
+#include "platform/text_metrics.h"
+#include "platform/topmost.h"
+
+namespace sahifex::platform {
+
+struct Services {
+    Clipboard& clipboard;
+    Keystrokes& keystrokes;
+    KeyboardLayouts& layouts;
+    Topmost& topmost;
+    MessageBox& messages;
+    TextMetrics& metrics;
+    EventLoop& loop;
+    Screen& screen;
+    std::filesystem::path programDir; // where the verse files and the settings file lie
+};
+
+} // namespace sahifex::platform

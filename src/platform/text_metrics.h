@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+namespace sahifex::platform {
+
+// Measures text as the window draws it.
+class TextMetrics {
+public:
+    virtual ~TextMetrics() = default;
+    // The height, in twips, that text needs when wrapped at widthTwips in the
+    // program's font at the given point size.
+    virtual int wrappedTextHeight(const std::u16string& text, int widthTwips,
+                                  int fontPoints) const = 0;
+};
+
+} // namespace sahifex::platform

@@ -1,0 +1,82 @@
+#pragma once
+// The verse files, read line pair by line pair: line n of the plain file "QuranV.Qur"
+// and line n of the vocalized file "QuranT.Qur" are the same verse. Each search opens
+// both, reads them in step, and closes them again. Only one search can hold them at a
+// time, as with two fixed file channels.
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "forms/runtime_failure.h"
+
+namespace sahifex::store {
+
+inline constexpr const char* kPlainFileName = "QuranV.Qur";
+inline constexpr const char* kVocalizedFileName = "QuranT.Qur";
+
+// A verse file that cannot be read: which file, and which line (0 when it could not be
+// opened at all).
+class VerseFileError : public forms::RuntimeFailure {
+public:
+    VerseFileError(std::string fileName, int line, const std::string& reason);
+    const std::string& fileName() const { return fileName_; }
+    int line() const { return line_; }
+
+private:
+    std::string fileName_;
+    int line_;
+};
+
+// One verse file opened for sequential input. A line ends at CR (a LF after it is
+// skipped) or at a lone LF; its bytes are decoded from Windows-1256.
+class VerseFile {
+public:
+    // Throws VerseFileError when the file cannot be opened.
+    explicit VerseFile(const std::filesystem::path& path);
+    bool atEnd();
+    // The next line; reading past the end throws VerseFileError.
+    std::u16string readLine();
+    int linesRead() const { return linesRead_; }
+    const std::string& fileName() const { return fileName_; }
+
+private:
+    std::ifstream in_;
+    std::string fileName_;
+    int linesRead_ = 0;
+};
+
+class VerseChannels;
+
+// Both verse files, open while this object lives.
+class VerseReading {
+public:
+    VerseReading(VerseReading&&) noexcept;
+    ~VerseReading();
+    // True when the plain file is at its end; the vocalized file's end is never tested.
+    bool atEnd() { return plain_->atEnd(); }
+    // Reads one plain line, then one vocalized line.
+    void readPair(std::u16string& plain, std::u16string& vocalized);
+
+private:
+    friend class VerseChannels;
+    VerseReading(VerseChannels& owner, const std::filesystem::path& dir);
+    VerseChannels* owner_;
+    std::unique_ptr<VerseFile> plain_;
+    std::unique_ptr<VerseFile> vocalized_;
+};
+
+class VerseChannels {
+public:
+    // Opens both files of the directory. Throws VerseFileError when one cannot be opened,
+    // and RuntimeFailure when another search holds them.
+    VerseReading open(const std::filesystem::path& dir);
+    bool busy() const { return busy_; }
+
+private:
+    friend class VerseReading;
+    bool busy_ = false;
+};
+
+} // namespace sahifex::store

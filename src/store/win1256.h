@@ -1,0 +1,15 @@
+#pragma once
+// The Arabic Windows code page, both ways, with a table of our own.
+
+#include <string>
+#include <string_view>
+
+namespace sahifex::store {
+
+std::u16string decodeWin1256(std::string_view bytes);
+// Characters outside Windows-1256 become "?" (63).
+std::string encodeWin1256(std::u16string_view text);
+// The code of one character, 63 for a character outside the code page.
+int win1256Code(char16_t c);
+
+} // namespace sahifex::store
