@@ -1,0 +1,79 @@
+#pragma once
+// The paste keystroke on X11, and the wait that lets the editor fetch the text.
+//
+// On X11 the clipboard's text is served by its owner, this process, when the editor
+// asks for it. So after the keys are sent with XTest, a local event loop lets Qt
+// answer the editor's SelectionRequest; only when the editor has fetched the text
+// (a request for CLIPBOARD asking for a text target) and no further request has
+// come for a short while does sendKeysAndWait return. Only then may the caller
+// switch the layout back or clear the clipboard.
+//
+// Focus: after our window hides, a window manager gives the focus back to the
+// editor, but without one the focus falls to the root window. The view calls
+// rememberForegroundWindow() just before it shows the main window; before the keys,
+// sendKeysAndWait gives the focus back to that window if it no longer has it.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/keystrokes.h"
+
+struct _XDisplay; // Xlib's Display, kept out of this header so its macros stay out too
+
+namespace sahifex::platform::x11 {
+
+class X11Keystrokes : public Keystrokes {
+public:
+    // Works on Qt's own X connection (QNativeInterface::QX11Application); needs a
+    // QGuiApplication. Returns nullptr, with the reason in error, when the program
+    // does not run on an X11 display or the display has no XTest extension. Also
+    // installs an X I/O error handler that says clearly on stderr that the display
+    // was lost before the program ends.
+    static std::unique_ptr<X11Keystrokes> create(std::string& error);
+
+    // On a display that is known to have XTest (see create).
+    explicit X11Keystrokes(_XDisplay* display);
+    ~X11Keystrokes() override;
+
+    // Sends "^v" (Ctrl+V; Control is released afterwards) to the focused window and
+    // waits, serving the clipboard, until the focused program has fetched the text.
+    // True when it did; false when no text request came within about 1.5 s, or the
+    // keys could not be sent. Any other keys are refused (false).
+    bool sendKeysAndWait(const std::string& keys) override;
+
+    // Records the window that is active now (_NET_ACTIVE_WINDOW when a window
+    // manager runs, the input focus when none does) as the one the keys go to.
+    // Our own windows, the root and "no window" are not recorded: the earlier
+    // record stays.
+    void rememberForegroundWindow();
+    // The recorded window; 0 when none.
+    unsigned long rememberedWindow() const { return remembered_; }
+
+    // Tells which X windows are ours. Without it, a window is ours when it is, or
+    // lies inside, the native window of one of this process's QWindows.
+    void setOwnWindows(std::function<bool(unsigned long)> isOwnWindow);
+
+    // The time from the keys to the editor's first text request in the last
+    // sendKeysAndWait, in milliseconds; negative when the text was not fetched.
+    double lastFetchDelayMs() const { return lastFetchDelayMs_; }
+
+    // How long to wait for the first text request, and for quiet after the last one.
+    void setWaitLimits(int firstRequestMs, int quietMs);
+
+private:
+    void handBackFocus();
+    bool focusIsIn(unsigned long window);
+    bool isOwnWindow(unsigned long window);
+    bool sendControlV();
+    bool waitForFetch();
+
+    _XDisplay* display_;
+    unsigned long remembered_ = 0;
+    std::function<bool(unsigned long)> isOwnWindow_;
+    double lastFetchDelayMs_ = -1;
+    int firstRequestMs_ = 1500;
+    int quietMs_ = 60;
+};
+
+} // namespace sahifex::platform::x11
