@@ -1,9 +1,71 @@
-// Showing the selected result row.
+// Showing the selected result row: its surah, its verse number and its text, with the
+// window fitted to the verse.
+
+#include <string_view>
 
 #include "app/options_form.h"
+#include "store/surah_table.h"
 
 namespace sahifex::app {
+namespace {
 
-void Options_Form::List1_Click() {}
+bool isAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// The number a text of ASCII digits stands for; -1 for anything else (an empty text,
+// another character, a number too large to be a surah or a verse).
+int numberOf(std::u16string_view text) {
+    if (text.empty() || text.size() > 4) return -1;
+    int value = 0;
+    for (char16_t c : text) {
+        if (!isAsciiDigit(c)) return -1;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+// The surah number of a surah code ("001" to "114"); -1 for a code that names no surah,
+// which the surah table names "" so that the labels stay usable.
+int16_t surahNumberOf(std::u16string_view code) {
+    const int n = numberOf(code);
+    return static_cast<int16_t>(n <= 114 ? n : -1);
+}
+
+} // namespace
+
+void Options_Form::List1_Click() {
+    const int row = List1.listIndex();
+    if (row < 0) return; // the selection was taken away: nothing to show
+
+    const std::u16string T = List1.text();
+    const size_t L = T.size();
+
+    Text5.setVisible(false);
+    List2.setListIndex(row);
+    List3.setListIndex(row);
+
+    CurrentSurahNumber = surahNumberOf(List3.text());
+    Label4.setCaption(store::surahName(CurrentSurahNumber));
+
+    // The verse number: the last one to three characters, for the largest count whose
+    // first character is a digit; a row ending in no digit leaves the label as it was.
+    for (size_t x = 1; x <= 3 && x <= L; ++x)
+        if (isAsciiDigit(T[L - x])) Label5.setCaption(T.substr(L - x));
+
+    // The separator: the last space before the final character. Without one the whole
+    // row is the verse text.
+    size_t k = 2;
+    while (k <= L && T[L - k] != u' ') ++k;
+    const std::u16string plainText = k <= L ? T.substr(0, L - k) : T;
+
+    // Here a ticked Check2 means the vocalized text.
+    if (Check2.value() == 0) Label2.setCaption(plainText);
+    if (Check2.value() == 1) Label2.setCaption(List2.text());
+    if (numberOf(Label5.caption()) == 282 && CurrentSurahNumber == 2 && Check2.value() == 1)
+        Label2.setCaption(LongVerseText);
+
+    Pic_send_Ayah.setTop(Label2.height() + Label2.top() + 75);
+    setHeight(Pic_send_Ayah.height() + Pic_send_Ayah.top() + 75);
+    Picture4.setTop(height() - Picture4.height());
+}
 
 } // namespace sahifex::app
