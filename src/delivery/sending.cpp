@@ -1,11 +1,135 @@
-// Composing the chosen verse and pasting it into the word processor.
+// Composing the chosen verse and pasting it into the word processor: the send image,
+// Enter in the result list and the direct send of a search's only result.
+
+#include <string_view>
 
 #include "app/options_form.h"
+#include "search/notice_panel.h"
 
 namespace sahifex::app {
+namespace {
 
-void Options_Form::SendIt_Click() {}
-void Options_Form::List1_KeyPress(int16_t&) {}
-void Options_Form::DirectSend() {}
+constexpr const char* kEnglish = "00000409";
+constexpr const char* kArabic = "00000401";
+constexpr const char* kPaste = "^v";
+constexpr int16_t kEnter = 13;
+
+constexpr int kCompactHeight = 1130;
+constexpr int kCompactStatusTop = 720;
+
+// The number a text starts with, after leading spaces ("282" gives 282, "" gives 0).
+long numericValue(std::u16string_view text) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == u' ') ++i;
+    long value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        if (value > 1'000'000) break; // far beyond any verse number
+        value = value * 10 + (text[i] - u'0');
+    }
+    return value;
+}
+
+// The row's text without its verse number and the space before it: the first space is
+// looked for from the second character from the end back to the lastDistance-th one.
+// A row without such a space is taken whole.
+std::u16string textBeforeVerseNumber(const std::u16string& row, size_t lastDistance) {
+    const size_t length = row.size();
+    for (size_t i = 2; i <= lastDistance && i <= length; ++i)
+        if (row[length - i] == u' ') return row.substr(0, length - i);
+    return row;
+}
+
+// Chooses the text of the selected verse into Label2: the plain row text when Check2 is
+// ticked, else the vocalized line, with the built-in text of 2:282 for that verse.
+void chooseVerse(Options_Form& form, size_t lastDistance) {
+    if (form.Check2.value() == 1)
+        form.Label2.setCaption(textBeforeVerseNumber(form.List1.text(), lastDistance));
+    if (form.Check2.value() == 0) form.Label2.setCaption(form.List2.text());
+    if (numericValue(form.Label5.caption()) == 282 && form.CurrentSurahNumber == 2 &&
+        form.Check2.value() == 0)
+        form.Label2.setCaption(form.LongVerseText);
+}
+
+std::u16string withReference(const Options_Form& form, const std::u16string& verse) {
+    return u"[" + verse + u"] " + form.Label4.caption() + u":" + form.Label5.caption();
+}
+
+// The verse with its reference, or alone when Check5 is not ticked.
+std::u16string composeChosenVerse(const Options_Form& form) {
+    if (form.Check5.value() == 0) return form.Label2.caption();
+    return withReference(form, form.Label2.caption());
+}
+
+// Puts the text on the clipboard. When the clipboard cannot be written nothing may be
+// pasted: the main window, hidden for the paste, comes back with the notice.
+bool putOnClipboard(Options_Form& form, const std::u16string& text) {
+    if (form.services().clipboard.setText(text)) return true;
+    search::showFault(form, search::kClipboardFault);
+    form.Show();
+    return false;
+}
+
+} // namespace
+
+void Options_Form::SendIt_Click() {
+    services_.clipboard.clear();
+    if (Pic_search_settings.visible()) return;
+    Hide();
+
+    const size_t rowLength = List1.text().size();
+    chooseVerse(*this, rowLength > 0 ? rowLength - 1 : 0);
+    Text5.setText(composeChosenVerse(*this));
+
+    if (!putOnClipboard(*this, Text5.text())) return;
+    SetKbLayout(kEnglish);
+    services_.keystrokes.sendKeysAndWait(kPaste);
+    SetKbLayout(kArabic);
+    Text1.setText(u"");
+    program_.LastClipText.clear();
+}
+
+void Options_Form::List1_KeyPress(int16_t& keyAscii) {
+    if (keyAscii != kEnter) return;
+    program_.BlinkPhase = -1;
+    List2.setListIndex(List1.listIndex());
+    Text5.setText(withReference(*this, List2.text()));
+
+    auto& clipboard = services_.clipboard;
+    clipboard.clear();
+    Hide();
+    SetKbLayout(kArabic);
+    clipboard.clear();
+    if (!putOnClipboard(*this, Text5.text())) {
+        program_.BlinkPhase = 0;
+        return;
+    }
+    SetKbLayout(kEnglish);
+    Text1.setText(u"");
+    const bool fetched = services_.keystrokes.sendKeysAndWait(kPaste);
+    SetKbLayout(kArabic);
+    // The editor asks for the text only after it got the keys; an editor that never
+    // asked finds the verse still on the clipboard, for the user to paste by hand.
+    if (fetched) clipboard.clear();
+    program_.BlinkPhase = 0;
+}
+
+void Options_Form::DirectSend() {
+    setHeight(kCompactHeight);
+    Picture8.setHeight(height() - Picture8.top() - 50);
+    Picture4.setTop(kCompactStatusTop);
+    Label9.setVisible(false);
+    Hide();
+
+    List1.setListIndex(0);
+    chooseVerse(*this, List1.text().size());
+    ComposedText = composeChosenVerse(*this);
+
+    services_.clipboard.clear();
+    if (!putOnClipboard(*this, ComposedText)) return;
+    SetKbLayout(kEnglish);
+    services_.keystrokes.sendKeysAndWait(kPaste);
+    SetKbLayout(kArabic);
+    Text1.setText(u"");
+}
 
 } // namespace sahifex::app

@@ -1,10 +1,167 @@
 // The word search and the key filter of the search box.
 
+#include <string_view>
+
 #include "app/options_form.h"
+#include "search/notice_panel.h"
+#include "store/utf.h"
 
 namespace sahifex::app {
+namespace {
 
-void Options_Form::Text1_KeyPress(int16_t&) {}
-void Options_Form::Command1_Click() {}
+constexpr char16_t kEnter = 13;
+constexpr char16_t kBackspace = 8;
+// The Arabic letters from hamza (U+0621) to yeh (U+064A).
+constexpr char16_t kFirstLetter = u'\u0621';
+constexpr char16_t kLastLetter = u'\u064A';
+
+constexpr int kListedHeight = 2050;
+constexpr int kCompactHeight = 1130;
+constexpr int kCompactStatusTop = 720;
+constexpr size_t kSurahCodeLength = 3;
+
+std::u16string trimSpaces(std::u16string_view text) {
+    const size_t first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) return {};
+    const size_t last = text.find_last_not_of(u' ');
+    return std::u16string(text.substr(first, last - first + 1));
+}
+
+// Whether needle occurs in the plain line. The verse text follows the surah code with
+// no space ("002الم 1"); when boundaryIsSpace is set, that place counts as a space, so
+// that a verse's first word is found like any other.
+bool occursIn(std::u16string_view line, std::u16string_view needle, bool boundaryIsSpace) {
+    if (line.find(needle) != std::u16string_view::npos) return true;
+    if (!boundaryIsSpace || needle.empty() || needle.front() != u' ') return false;
+    if (line.size() < kSurahCodeLength) return false;
+    return line.substr(kSurahCodeLength).starts_with(needle.substr(1));
+}
+
+} // namespace
+
+void Options_Form::Text1_KeyPress(int16_t& keyAscii) {
+    // The view hands over the UTF-16 code unit of the typed character, so the character
+    // is the key code itself: no code page lies between them.
+    const auto key = static_cast<char16_t>(keyAscii);
+    const bool letter = key >= kFirstLetter && key <= kLastLetter;
+    if (key != kEnter && key != kBackspace && !letter) {
+        keyAscii = 0;
+        return;
+    }
+    if (key == kEnter) Command1.setValue(true);
+}
+
+void Options_Form::Command1_Click() {
+    if (Text1.text().empty()) return;
+    if (StartIt.visible()) return;
+    // The search by number holds the verse files while it yields; a search started by
+    // a tick in that time leaves everything as it is.
+    if (channels_.busy()) return;
+
+    Picture1.setVisible(false);
+    Text5.setVisible(false);
+    Label2.setCaption(u"");
+    Pic_search_settings.setVisible(false);
+
+    Text2.setText(u" و" + Text1.text() + u" ");
+    Text6.setText(u" ف" + Text1.text() + u" ");
+
+    const bool wholeWord = Check9.value() != 1;
+    if (wholeWord) Text1.setText(u" " + trimSpaces(Text1.text()) + u" ");
+
+    if (Text1.text() == u" خيارات ") {
+        Show();
+        Pic_search_settings.setTop(10);
+        Pic_search_settings.setLeft(10);
+        Pic_search_settings.setVisible(true);
+        setHeight(kCompactHeight);
+        Picture8.setHeight(height() - Picture8.top() - 50);
+        Picture4.setTop(kCompactStatusTop);
+        services_.clipboard.clear();
+        Text1.setText(u"");
+        return;
+    }
+
+    List1.setVisible(false);
+    services_.loop.yield();
+    // A search started during the yield (by a tick of copy tracking) has taken the
+    // word and emptied the box; its result stands. Searching for "" would list every
+    // verse.
+    if (Text1.text().empty()) {
+        List1.setVisible(true);
+        return;
+    }
+    List1.Clear();
+    List2.Clear();
+    List3.Clear();
+
+    const std::u16string term = Text1.text();
+    const std::u16string withWaw = Text2.text();
+    const std::u16string withFa = Text6.text();
+    const bool withPrefixes = Check6.value() == 1;
+    try {
+        store::VerseReading files = channels_.open(services_.programDir);
+        std::u16string plain, vocalized;
+        auto addRow = [&] {
+            List1.AddItem(plain.size() > kSurahCodeLength ? plain.substr(kSurahCodeLength) : u"");
+            List2.AddItem(vocalized);
+            List3.AddItem(plain.substr(0, kSurahCodeLength));
+        };
+        while (!files.atEnd()) {
+            files.readPair(plain, vocalized);
+            const std::u16string_view line = plain;
+            if (occursIn(line, term, wholeWord)) addRow();
+            if (withPrefixes) {
+                // The prefixed forms always stand between spaces, in both modes.
+                if (occursIn(line, withWaw, true)) addRow();
+                if (occursIn(line, withFa, true)) addRow();
+            }
+        }
+    } catch (const store::VerseFileError& fault) {
+        // Rows read before the fault would be a partial result: none is kept. The term
+        // stays in the search box, so Enter repeats the search once the file is back.
+        List1.Clear();
+        List2.Clear();
+        List3.Clear();
+        List1.setVisible(true);
+        search::showFault(*this, search::verseFileFault(fault.fileName()));
+        return;
+    }
+    List1.setVisible(true);
+
+    const int rows = List1.ListCount();
+    Label1.setCaption(store::fromUtf8(std::to_string(rows)));
+    if (Check2.value() == 1 && rows == 1) List1.setListIndex(0);
+    Label9.setCaption(Label1.caption());
+
+    if (rows == 0) {
+        Label10.setCaption(u"غير موجودة");
+        Picture1.setVisible(true);
+        Timer2.setInterval(500);
+        if (Check8.value() == 1) Hide();
+        Refresh();
+        return;
+    }
+
+    Hide();
+    setHeight(kListedHeight);
+    Picture8.setHeight(height() - Picture8.top() - 50);
+    Label9.setVisible(true);
+    Picture4.setTop(height() - Picture4.height() - 50);
+
+    if (rows == 1) {
+        DirectSend();
+        return;
+    }
+
+    Text1.setText(u"");
+    List1.setListIndex(0);
+    Show();
+    List1.SetFocus();
+    services_.loop.yield();
+    // A tick during the yield may have hidden the window; the focus then stays where it is.
+    if (List1.visible() && visible()) List1.SetFocus();
+    StartIt.setVisible(false);
+}
 
 } // namespace sahifex::app

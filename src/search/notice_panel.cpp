@@ -1,0 +1,30 @@
+#include "search/notice_panel.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/options_form.h"
+#include "store/utf.h"
+
+namespace sahifex::search {
+
+void showFault(app::Options_Form& form, const std::u16string& text) {
+    // The panel is sized for a short notice; a fault message needs more lines.
+    constexpr int kDesignTextHeight = 330;
+    forms::Label& label = form.Label10;
+    label.setWordWrap(true);
+    label.setCaption(text);
+    const int needed = form.services().metrics.wrappedTextHeight(text, label.width(),
+                                                                 label.fontSize());
+    label.setHeight(std::max(kDesignTextHeight, needed));
+    form.Picture1.setHeight(label.top() + label.height() + label.left());
+    form.Picture1.setVisible(true);
+    form.Refresh();
+}
+
+std::u16string verseFileFault(const std::string& fileName) {
+    const std::string bareName = std::filesystem::path(fileName).filename().string();
+    return u"تعذرت قراءة ملف الآيات " + store::fromUtf8(bareName);
+}
+
+} // namespace sahifex::search

@@ -1,0 +1,20 @@
+#pragma once
+// Faults that the user must see (a verse file that cannot be read, a clipboard that
+// cannot be written) are reported in the main window's notice panel.
+
+#include <string>
+
+namespace sahifex::app { class Options_Form; }
+
+namespace sahifex::search {
+
+// Shows text in the notice panel, wrapped and with the panel grown to hold it.
+void showFault(app::Options_Form& form, const std::u16string& text);
+
+// The message for a verse file that is missing, unreadable or shorter than it must be.
+std::u16string verseFileFault(const std::string& fileName);
+
+// The message for a verse that could not be put on the clipboard.
+inline constexpr const char16_t* kClipboardFault = u"تعذرت الكتابة في الحافظة، فلم تُرسل الآية";
+
+} // namespace sahifex::search
