@@ -12,6 +12,9 @@ struct ProgramState {
     // Which of the two pictures the watcher shows next in the bar's Searching image:
     // 0 shows Onn next, -1 shows Off next.
     int16_t BlinkPhase = 0;
+    // The text that the program itself last put on the clipboard (a sent verse), which
+    // the watcher treats as already seen; "" once the clipboard has held another text.
+    std::u16string OwnClipText;
 };
 
 } // namespace sahifex::app

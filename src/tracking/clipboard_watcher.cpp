@@ -1,10 +1,104 @@
 // The clipboard watcher: each tick of Timer2 blinks the bar and starts a search when
 // new text is on the clipboard.
 
+#include <string>
+#include <string_view>
+
 #include "app/options_form.h"
+#include "bar/top_bar.h"
+#include "store/win1256.h"
+#include "tracking/numeric_text.h"
+#include "tracking/own_clipboard_text.h"
 
 namespace sahifex::app {
+namespace {
 
-void Options_Form::Timer2_Timer() {}
+// The scan looks at most at this many characters from the end of the search box.
+constexpr int kTailLength = 6;
+
+// A copied reference, surah name ":" verse number: keeps the name and the number.
+// True when there is a second piece and it is a number, so that the search by
+// number can run; otherwise the verse number keeps its last value.
+bool takeReference(Options_Form& form, std::u16string_view text) {
+    const size_t colon = text.find(u':');
+    form.ClipSurahName = std::u16string(text.substr(0, colon));
+    if (colon == std::u16string_view::npos) return false;
+    const std::u16string_view rest = text.substr(colon + 1);
+    const auto number = tracking::numericValue(rest.substr(0, rest.find(u':')));
+    if (!number) return false;
+    form.ClipVerseNumber = *number;
+    return true;
+}
+
+// Looks at the last characters of the search box by their Windows-1256 codes,
+// skipping trailing spaces, and presses the search button when they end in an
+// Arabic letter or are six spaces. `scanned` characters are already done.
+void scanTail(Options_Form& form, int scanned) {
+    for (int i = scanned + 1;; ++i) {
+        const std::u16string& text = form.Text1.text();
+        if (text.empty()) return;
+        if (i == kTailLength + 1) {
+            form.Command1.setValue(true);
+            return;
+        }
+        // A text of fewer spaces than that holds nothing to search for.
+        if (static_cast<size_t>(i) > text.size()) return;
+        const int code = store::win1256Code(text[text.size() - i]);
+        if (code >= 240 && code <= 255) return; // a diacritic: the word is not complete
+        if (code >= 193 && code <= 239) {       // an Arabic letter
+            form.Command1.setValue(true);
+            return;
+        }
+        if (code != 32) return;
+    }
+}
+
+void blink(bar::Top_Bar& bar, ProgramState& program) {
+    if (program.BlinkPhase == 0) {
+        bar.Searching.setPicture(bar.Onn.picture());
+        program.BlinkPhase = -1;
+    } else {
+        bar.Searching.setPicture(bar.Off.picture());
+        program.BlinkPhase = 0;
+    }
+}
+
+} // namespace
+
+void Options_Form::Timer2_Timer() {
+    bar::Top_Bar& bar = topBar();
+    bar.ensureLoaded();
+    blink(bar, program_);
+
+    const std::u16string first = services_.clipboard.text();
+    const std::u16string clipText = services_.clipboard.text();
+    const bool own = tracking::isOwnClipboardText(program_, clipText);
+    if (program_.LastClipText == clipText && !first.empty()) return;
+    // A sent verse still on the clipboard is no copy by the user: it counts as seen,
+    // so that a later copy of the word it was found by is new again.
+    if (own) {
+        program_.LastClipText = clipText;
+        return;
+    }
+    if (StartIt.visible()) return;
+
+    int scanned = 0;
+    try {
+        Text1.setText(clipText);
+        program_.LastClipText = Text1.text();
+        if (Text1.text().empty()) return;
+        if (takeReference(*this, Text1.text())) {
+            SerachByNumber.setValue(true); // on success it empties Text1
+            scanned = 1;
+        }
+    } catch (const forms::RuntimeFailure&) {
+        // The scan below still runs on what the search box holds.
+    }
+    try {
+        scanTail(*this, scanned);
+    } catch (const forms::RuntimeFailure&) {
+        // A word search that failed is not started again; the next tick goes on.
+    }
+}
 
 } // namespace sahifex::app
