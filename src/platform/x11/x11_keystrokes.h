@@ -19,6 +19,7 @@
 
 #include "platform/keystrokes.h"
 
+class QElapsedTimer;
 struct _XDisplay; // Xlib's Display, kept out of this header so its macros stay out too
 
 namespace sahifex::platform::x11 {
@@ -65,7 +66,7 @@ private:
     void handBackFocus();
     bool focusIsIn(unsigned long window);
     bool isOwnWindow(unsigned long window);
-    bool sendControlV();
+    bool sendControlV(QElapsedTimer& sinceKeys);
     bool waitForFetch();
 
     _XDisplay* display_;

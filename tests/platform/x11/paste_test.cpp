@@ -1,0 +1,175 @@
+// The paste channel into a real editor: the text on the clipboard, "^v" with the
+// wait, the clipboard cleared at once, and mousepad holding exactly that text.
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QWidget>
+
+#include "platform/x11/x11_keyboard_layouts.h"
+#include "platform/x11/x11_keystrokes.h"
+#include "platform/x11/x11_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace sahifex::testing::x11 {
+namespace {
+
+using platform::x11::X11KeyboardLayouts;
+using platform::x11::X11Keystrokes;
+
+const QString kVerse = QString::fromUtf8(
+    "[بِسْمِ اللَّهِ الرَّحْمَنِ الرَّحِيمِ] الفاتحة:1");
+
+struct Paste : ::testing::Test {
+    void SetUp() override {
+        std::string error;
+        layouts = X11KeyboardLayouts::create(error);
+        ASSERT_TRUE(layouts) << error;
+        keystrokes = X11Keystrokes::create(error);
+        ASSERT_TRUE(keystrokes) << error;
+        layouts->loadAndActivate("00000409");
+        QGuiApplication::clipboard()->clear();
+    }
+    void TearDown() override {
+        layouts->loadAndActivate("00000409");
+        QGuiApplication::clipboard()->clear();
+    }
+
+    // The order of the send paths: clear, set, English, "^v" and wait, Arabic, clear.
+    bool sendAsTheProgramDoes(const QString& text) {
+        auto* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        clipboard->setText(text);
+        layouts->loadAndActivate("00000409");
+        bool fetched = keystrokes->sendKeysAndWait("^v");
+        layouts->loadAndActivate("00000401");
+        clipboard->clear();
+        return fetched;
+    }
+
+    // Saves with the English group active, as a user's Ctrl+S would be.
+    std::string save(Mousepad& editor) {
+        layouts->loadAndActivate("00000409");
+        return editor.save();
+    }
+
+    std::unique_ptr<X11KeyboardLayouts> layouts;
+    std::unique_ptr<X11Keystrokes> keystrokes;
+};
+
+TEST_F(Paste, TheEditorReceivesTheTextByteForByte) {
+    Mousepad editor;
+    ASSERT_NO_FATAL_FAILURE(editor.focus());
+    QGuiApplication::clipboard()->setText(kVerse);
+    EXPECT_TRUE(keystrokes->sendKeysAndWait("^v"));
+    QGuiApplication::clipboard()->clear(); // at once: the editor has the text already
+    EXPECT_GE(keystrokes->lastFetchDelayMs(), 0);
+    EXPECT_EQ(save(editor), kVerse.toStdString());
+}
+
+TEST_F(Paste, TheArabicGroupActiveBeforeTheSwitch) {
+    Mousepad editor;
+    ASSERT_NO_FATAL_FAILURE(editor.focus());
+    layouts->loadAndActivate("00000401");
+    ASSERT_EQ(layouts->activeLayoutName(), "00000401");
+    EXPECT_TRUE(sendAsTheProgramDoes(kVerse));
+    EXPECT_EQ(layouts->activeLayoutName(), "00000401");
+    EXPECT_EQ(save(editor), kVerse.toStdString());
+}
+
+TEST_F(Paste, TwoPastesInARowLandInOrder) {
+    Mousepad editor;
+    ASSERT_NO_FATAL_FAILURE(editor.focus());
+    const QString second = QString::fromUtf8("[الْحَمْدُ لِلَّهِ رَبِّ الْعَالَمِينَ] الفاتحة:2");
+    EXPECT_TRUE(sendAsTheProgramDoes(kVerse));
+    EXPECT_TRUE(sendAsTheProgramDoes(second));
+    EXPECT_EQ(save(editor), (kVerse + second).toStdString());
+}
+
+TEST_F(Paste, NotFetchedWhenTheFocusedWindowNeverAsks) {
+    focusRootWindow();
+    QGuiApplication::clipboard()->setText(kVerse);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_FALSE(keystrokes->sendKeysAndWait("^v"));
+    EXPECT_LT(elapsed.elapsed(), 3000) << "the wait is bounded";
+    EXPECT_LT(keystrokes->lastFetchDelayMs(), 0);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), kVerse) << "the clipboard is left as it was";
+}
+
+TEST_F(Paste, OnlyTheControlVKeystrokeIsSent) {
+    EXPECT_FALSE(keystrokes->sendKeysAndWait("^c"));
+    EXPECT_FALSE(keystrokes->sendKeysAndWait(""));
+}
+
+// The focus hand-back: our window was shown and active, then hidden; the keys go
+// to the editor that was active before.
+TEST_F(Paste, TheFocusGoesBackToTheEditorAfterOurWindowHides) {
+    Mousepad editor;
+    ASSERT_NO_FATAL_FAILURE(editor.focus());
+    keystrokes->rememberForegroundWindow();
+    ASSERT_EQ(keystrokes->rememberedWindow(), editor.window());
+
+    QWidget ours;
+    ours.resize(300, 200);
+    ours.show();
+    ours.activateWindow();
+    ASSERT_TRUE(waitUntil([&] { return ours.isActiveWindow(); }, 5000));
+    keystrokes->rememberForegroundWindow(); // our own window is not recorded
+    EXPECT_EQ(keystrokes->rememberedWindow(), editor.window());
+    ours.hide();
+    processEventsFor(100);
+    if (!windowManagerRuns()) {
+        EXPECT_FALSE(focusIsIn(editor.window())) << "without a window manager nobody gives it back";
+    }
+
+    EXPECT_TRUE(sendAsTheProgramDoes(kVerse));
+    EXPECT_TRUE(focusIsIn(editor.window()));
+    EXPECT_EQ(save(editor), kVerse.toStdString());
+}
+
+TEST_F(Paste, TheFocusGoesBackToTheEditorFromOurVisibleWindow) {
+    Mousepad editor;
+    ASSERT_NO_FATAL_FAILURE(editor.focus());
+    keystrokes->rememberForegroundWindow();
+
+    QWidget ours;
+    ours.resize(300, 200);
+    ours.show();
+    ours.activateWindow();
+    ASSERT_TRUE(waitUntil([&] { return ours.isActiveWindow(); }, 5000));
+    ASSERT_FALSE(focusIsIn(editor.window()));
+
+    EXPECT_TRUE(sendAsTheProgramDoes(kVerse));
+    EXPECT_EQ(save(editor), kVerse.toStdString());
+}
+
+// Not a speed check: it reports how long editors take to ask for the text, and
+// checks that every one of the pastes arrived.
+TEST_F(Paste, TwentyPastesAndTheTimeToTheFetch) {
+    Mousepad editor;
+    ASSERT_NO_FATAL_FAILURE(editor.focus());
+    std::vector<double> delays;
+    QString expected;
+    for (int i = 1; i <= 20; ++i) {
+        QString text = kVerse + QString::number(i) + "\n";
+        expected += text;
+        EXPECT_TRUE(sendAsTheProgramDoes(text)) << "paste " << i;
+        delays.push_back(keystrokes->lastFetchDelayMs());
+    }
+    EXPECT_EQ(save(editor), expected.toStdString());
+    std::sort(delays.begin(), delays.end());
+    std::printf("keys to fetch over %zu pastes (%s): median %.1f ms, worst %.1f ms\n",
+                delays.size(), windowManagerRuns() ? "openbox" : "no window manager",
+                (delays[9] + delays[10]) / 2, delays.back());
+    RecordProperty("fetch_median_ms", std::to_string((delays[9] + delays[10]) / 2));
+    RecordProperty("fetch_worst_ms", std::to_string(delays.back()));
+}
+
+} // namespace
+} // namespace sahifex::testing::x11
