@@ -33,23 +33,29 @@ bool VerseFile::atEnd() {
 }
 
 std::u16string VerseFile::readLine() {
+    std::string bytes;
+    takeLine(&bytes);
+    return decodeWin1256(bytes);
+}
+
+void VerseFile::skipLine() { takeLine(nullptr); }
+
+void VerseFile::takeLine(std::string* bytes) {
     const int line = linesRead_ + 1;
     std::streambuf& buf = *in_.rdbuf();
     using traits = std::char_traits<char>;
     if (buf.sgetc() == traits::eof())
         throw VerseFileError(fileName_, line, "the file ends before this line");
 
-    std::string bytes;
     for (int c = buf.sbumpc(); c != traits::eof(); c = buf.sbumpc()) {
         if (c == '\n') break;
         if (c == '\r') {
             if (buf.sgetc() == '\n') buf.sbumpc();
             break;
         }
-        bytes += traits::to_char_type(c);
+        if (bytes) *bytes += traits::to_char_type(c);
     }
     ++linesRead_;
-    return decodeWin1256(bytes);
 }
 
 VerseReading::VerseReading(VerseChannels& owner, const std::filesystem::path& dir)

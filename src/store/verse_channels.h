@@ -38,10 +38,14 @@ public:
     bool atEnd();
     // The next line; reading past the end throws VerseFileError.
     std::u16string readLine();
+    // Reads the next line as readLine does, without decoding it.
+    void skipLine();
     int linesRead() const { return linesRead_; }
     const std::string& fileName() const { return fileName_; }
 
 private:
+    // Reads up to the line's end, appending its bytes to bytes unless it is null.
+    void takeLine(std::string* bytes);
     std::ifstream in_;
     std::string fileName_;
     int linesRead_ = 0;
@@ -58,6 +62,12 @@ public:
     bool atEnd() { return plain_->atEnd(); }
     // Reads one plain line, then one vocalized line.
     void readPair(std::u16string& plain, std::u16string& vocalized);
+    // The same pair in two steps, for a reader that needs the vocalized line only for
+    // some plain lines: readPlain, then readVocalized or skipVocalized (which reads the
+    // line without decoding it).
+    void readPlain(std::u16string& plain) { plain = plain_->readLine(); }
+    void readVocalized(std::u16string& vocalized) { vocalized = vocalized_->readLine(); }
+    void skipVocalized() { vocalized_->skipLine(); }
 
 private:
     friend class VerseChannels;
