@@ -99,22 +99,33 @@ void Options_Form::Command1_Click() {
     const std::u16string withWaw = Text2.text();
     const std::u16string withFa = Text6.text();
     const bool withPrefixes = Check6.value() == 1;
+    const std::u16string_view prefixedWord = std::u16string_view(withWaw).substr(2);
     try {
         store::VerseReading files = channels_.open(services_.programDir);
         std::u16string plain, vocalized;
-        auto addRow = [&] {
-            List1.AddItem(plain.size() > kSurahCodeLength ? plain.substr(kSurahCodeLength) : u"");
-            List2.AddItem(vocalized);
-            List3.AddItem(plain.substr(0, kSurahCodeLength));
-        };
         while (!files.atEnd()) {
-            files.readPair(plain, vocalized);
+            files.readPlain(plain);
             const std::u16string_view line = plain;
-            if (occursIn(line, term, wholeWord)) addRow();
-            if (withPrefixes) {
-                // The prefixed forms always stand between spaces, in both modes.
-                if (occursIn(line, withWaw, true)) addRow();
-                if (occursIn(line, withFa, true)) addRow();
+            // One row for each test the line passes: the term, then with Check6 the
+            // forms with و and with ف.
+            int passes = occursIn(line, term, wholeWord) ? 1 : 0;
+            // Both prefixed forms end in the word and a space: a line without that
+            // holds neither. They always stand between spaces, in both modes.
+            if (withPrefixes && line.find(prefixedWord) != std::u16string_view::npos) {
+                if (occursIn(line, withWaw, true)) ++passes;
+                if (occursIn(line, withFa, true)) ++passes;
+            }
+            // The vocalized line is read in step either way, but decoded only when kept.
+            if (passes == 0) {
+                files.skipVocalized();
+                continue;
+            }
+            files.readVocalized(vocalized);
+            for (; passes > 0; --passes) {
+                List1.AddItem(plain.size() > kSurahCodeLength ? plain.substr(kSurahCodeLength)
+                                                              : u"");
+                List2.AddItem(vocalized);
+                List3.AddItem(plain.substr(0, kSurahCodeLength));
             }
         }
     } catch (const store::VerseFileError& fault) {
