@@ -64,7 +64,7 @@ std::u16string composeChosenVerse(const Options_Form& form) {
 // pasted: the main window, hidden for the paste, comes back with the notice.
 bool putOnClipboard(Options_Form& form, const std::u16string& text) {
     if (form.services().clipboard.setText(text)) return true;
-    search::showFault(form, search::kClipboardFault);
+    search::showNotice(form, search::kClipboardFault);
     form.Show();
     return false;
 }

@@ -8,8 +8,8 @@
 
 namespace sahifex::search {
 
-void showFault(app::Options_Form& form, const std::u16string& text) {
-    // The panel is sized for a short notice; a fault message needs more lines.
+void showNotice(app::Options_Form& form, const std::u16string& text) {
+    // The panel is designed for a one-line notice; a fault message needs more lines.
     constexpr int kDesignTextHeight = 330;
     forms::Label& label = form.Label10;
     label.setWordWrap(true);
@@ -19,7 +19,6 @@ void showFault(app::Options_Form& form, const std::u16string& text) {
     label.setHeight(std::max(kDesignTextHeight, needed));
     form.Picture1.setHeight(label.top() + label.height() + label.left());
     form.Picture1.setVisible(true);
-    form.Refresh();
 }
 
 std::u16string verseFileFault(const std::string& fileName) {

@@ -1,6 +1,7 @@
 #pragma once
-// Faults that the user must see (a verse file that cannot be read, a clipboard that
-// cannot be written) are reported in the main window's notice panel.
+// The main window's notice panel: "غير موجودة" after a fruitless search, and the faults
+// that the user must see (a verse file that cannot be read, a clipboard that cannot be
+// written).
 
 #include <string>
 
@@ -8,8 +9,9 @@ namespace sahifex::app { class Options_Form; }
 
 namespace sahifex::search {
 
-// Shows text in the notice panel, wrapped and with the panel grown to hold it.
-void showFault(app::Options_Form& form, const std::u16string& text);
+// Shows text in the notice panel, wrapped, with the panel fitted to hold it (never
+// smaller than designed).
+void showNotice(app::Options_Form& form, const std::u16string& text);
 
 // The message for a verse file that is missing, unreadable or shorter than it must be.
 std::u16string verseFileFault(const std::string& fileName);

@@ -135,7 +135,7 @@ void Options_Form::Command1_Click() {
         List2.Clear();
         List3.Clear();
         List1.setVisible(true);
-        search::showFault(*this, search::verseFileFault(fault.fileName()));
+        search::showNotice(*this, search::verseFileFault(fault.fileName()));
         return;
     }
     List1.setVisible(true);
@@ -146,8 +146,7 @@ void Options_Form::Command1_Click() {
     Label9.setCaption(Label1.caption());
 
     if (rows == 0) {
-        Label10.setCaption(u"غير موجودة");
-        Picture1.setVisible(true);
+        search::showNotice(*this, u"غير موجودة");
         Timer2.setInterval(500);
         if (Check8.value() == 1) Hide();
         Refresh();

@@ -446,6 +446,22 @@ TEST_F(VerseFileFaults, AVocalizedFileShorterThanThePlainFileKeepsNoPartialRows)
     EXPECT_EQ(main.List1.ListCount(), 2);
 }
 
+TEST_F(VerseFileFaults, TheNoticePanelHoldsALongMessageAndShrinksForAShortOne) {
+    fs::remove(dir() / "QuranV.Qur");
+    search(u"قال");
+    const std::u16string message = main.Label10.caption();
+    const int lineHeight = fake.wrappedTextHeight(u"ق", main.Label10.width(), main.Label10.fontSize());
+    EXPECT_GT(main.Label10.height(), lineHeight); // more than one line
+    EXPECT_EQ(main.Label10.height(), fake.wrappedTextHeight(message, main.Label10.width(),
+                                                            main.Label10.fontSize()));
+    const int faultHeight = main.Picture1.height();
+    writePlain(dir(), kSample);
+    search(u"كلمة");
+    EXPECT_EQ(main.Label10.caption(), u"غير موجودة");
+    EXPECT_LT(main.Picture1.height(), faultHeight);
+    EXPECT_GE(main.Picture1.height(), 420); // never below its designed height
+}
+
 TEST_F(WordSearch, ASearchWhileTheSearchByNumberHoldsTheFilesDoesNothing) {
     main.List1.AddItem(u"earlier row");
     {
