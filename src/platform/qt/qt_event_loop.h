@@ -1,0 +1,29 @@
+#pragma once
+// The Qt event loop as the handlers see it: yield, timers, and the end of the program.
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/event_loop.h"
+
+class QTimer;
+
+namespace sahifex::platform::qt {
+
+class QtEventLoop : public EventLoop {
+public:
+    // exitProgram ends the process; tests hand in their own.
+    explicit QtEventLoop(std::function<void()> exitProgram = {});
+    ~QtEventLoop() override;
+
+    void yield() override;
+    void attach(forms::Timer& timer) override;
+    void exitNow() override;
+
+private:
+    std::function<void()> exitProgram_;
+    std::vector<std::unique_ptr<QTimer>> timers_;
+};
+
+} // namespace sahifex::platform::qt

@@ -1,0 +1,74 @@
+#pragma once
+// The window that draws one form. It walks the form's controls and makes one widget for
+// each, nested in their containers in the order they were added (later ones on top), and
+// keeps the window itself in step with the form: the form's Left, Top, Width and Height
+// are the outer rectangle, frame included; the user's moves and resizes flow back into
+// them.
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "forms/form.h"
+#include "view/control_view.h"
+
+namespace sahifex::platform::qt { class WindowRegistry; }
+
+namespace sahifex::view {
+
+enum class WindowStyle {
+    Framed,      // an ordinary window in the window manager's frame
+    Frameless,   // a window that draws its own thin border; its rectangle is its client area
+    FloatingBar, // frameless, above the others, never takes the focus
+};
+
+class FormWindow : public QWidget {
+public:
+    FormWindow(forms::Form& form, WindowStyle style, platform::qt::WindowRegistry& windows);
+    ~FormWindow() override;
+
+    forms::Form& form() const { return form_; }
+    // The widget that draws a control of the form; nullptr for one that draws nothing.
+    QWidget* widgetOf(const forms::Control& control) const;
+
+    // Runs right before the window is shown (to note which window had the focus).
+    std::function<void()> beforeShow;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void build(const forms::Container& container, QWidget* parent);
+    void apply(forms::Change change);
+    void applyGeometry();
+    void applyVisible();
+    void applyWindowState();
+    void takeWindowGeometry();
+    QMargins frame() const;
+
+    forms::Form& form_;
+    WindowStyle style_;
+    platform::qt::WindowRegistry& windows_;
+    std::vector<std::unique_ptr<ControlView>> views_;
+    std::map<const forms::Control*, ControlView*> viewOf_;
+    std::shared_ptr<FormWindow*> self_;
+    QWidget* border_ = nullptr; // the thin border of a frameless window, above everything
+    // What the window system last reported as the frame around the client area.
+    QMargins knownFrame_;
+    // Positions and client sizes asked of the window system that it has not yet
+    // reported back: a report of one of them is an echo, not the user's doing.
+    std::deque<QPoint> askedPositions_;
+    std::deque<QSize> askedSizes_;
+    QElapsedTimer sinceLastRequest_;
+    QTimer settle_; // looks at the window again once it has settled after a request
+    bool takingFromWindowSystem_ = false;
+};
+
+} // namespace sahifex::view

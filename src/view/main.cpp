@@ -1,0 +1,96 @@
+// Sahifex: finds Quran verses by a word and pastes the chosen one into the editor.
+
+#include <QApplication>
+#include <cstdio>
+#include <memory>
+
+#include "app/options_form.h"
+#include "bar/top_bar.h"
+#include "platform/qt/program_font.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_event_loop.h"
+#include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_screen.h"
+#include "platform/qt/qt_text_metrics.h"
+#include "platform/qt/qt_topmost.h"
+#include "platform/qt/window_registry.h"
+#include "platform/x11/x11_keyboard_layouts.h"
+#include "platform/x11/x11_keystrokes.h"
+#include "view/display_check.h"
+#include "view/form_window.h"
+#include "view/handler_guard.h"
+#include "view/stand_in_backends.h"
+#include "view/startup_report.h"
+
+using namespace sahifex;
+
+namespace {
+
+struct KeyboardBackends {
+    std::unique_ptr<platform::KeyboardLayouts> layouts;
+    std::unique_ptr<platform::Keystrokes> keystrokes;
+    platform::x11::X11Keystrokes* x11Keystrokes = nullptr; // when the real one runs
+};
+
+// The display's keyboard backends, or stand-ins that say why they cannot work.
+KeyboardBackends keyboardBackends() {
+    KeyboardBackends backends;
+    std::string error;
+    if (auto layouts = platform::x11::X11KeyboardLayouts::create(error))
+        backends.layouts = std::move(layouts);
+    else
+        backends.layouts = std::make_unique<view::StandInKeyboardLayouts>(error);
+    error.clear();
+    if (auto keystrokes = platform::x11::X11Keystrokes::create(error)) {
+        backends.x11Keystrokes = keystrokes.get();
+        backends.keystrokes = std::move(keystrokes);
+    } else {
+        backends.keystrokes = std::make_unique<view::StandInKeystrokes>(error);
+    }
+    return backends;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (const std::string problem = view::checkDisplay(); !problem.empty()) {
+        std::fprintf(stderr, "sahifex: %s\n", problem.c_str());
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sahifex"));
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    QApplication::setFont(platform::qt::programFont(10));
+    // The program ends only through the bar's close command.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    platform::qt::WindowRegistry windows;
+    platform::qt::QtClipboard clipboard;
+    platform::qt::QtMessageBox messages;
+    platform::qt::QtTextMetrics metrics;
+    platform::qt::QtEventLoop loop;
+    platform::qt::QtScreen screen;
+    platform::qt::QtTopmost topmost(windows);
+    KeyboardBackends keyboard = keyboardBackends();
+    const platform::Services services{clipboard, *keyboard.keystrokes, *keyboard.layouts,
+                                      topmost,   messages,             metrics,
+                                      loop,      screen,
+                                      QCoreApplication::applicationDirPath().toStdString()};
+
+    app::ProgramState program;
+    app::Options_Form main(services, program);
+    bar::Top_Bar bar(services, program, main);
+    main.setTopBar(bar);
+    view::FormWindow mainWindow(main, view::WindowStyle::Frameless, windows);
+    view::FormWindow barWindow(bar, view::WindowStyle::FloatingBar, windows);
+    if (keyboard.x11Keystrokes)
+        mainWindow.beforeShow = [&keyboard] { keyboard.x11Keystrokes->rememberForegroundWindow(); };
+
+    std::unique_ptr<view::StartupReport> startupReport;
+    if (qEnvironmentVariable("SAHIFEX_REPORT_STARTUP") == QLatin1String("1"))
+        startupReport = std::make_unique<view::StartupReport>(
+            std::vector<QWidget*>{&mainWindow, &barWindow});
+
+    view::runHandler([&] { main.Form_Load(); });
+    return application.exec();
+}

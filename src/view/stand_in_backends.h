@@ -1,0 +1,32 @@
+#pragma once
+// What the program uses when the keyboard backends of the display cannot be had: it
+// goes on running (search, clipboard, tracking), and says on stderr why no verse is
+// pasted and no layout switched.
+
+#include <string>
+
+#include "platform/keyboard_layouts.h"
+#include "platform/keystrokes.h"
+
+namespace sahifex::view {
+
+class StandInKeyboardLayouts : public platform::KeyboardLayouts {
+public:
+    explicit StandInKeyboardLayouts(std::string reason);
+    std::string activeLayoutName() override { return {}; }
+    void loadAndActivate(const std::string& id) override;
+
+private:
+    std::string reason_;
+};
+
+class StandInKeystrokes : public platform::Keystrokes {
+public:
+    explicit StandInKeystrokes(std::string reason);
+    bool sendKeysAndWait(const std::string& keys) override;
+
+private:
+    std::string reason_;
+};
+
+} // namespace sahifex::view

@@ -1,0 +1,63 @@
+#include "view/startup_report.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+namespace sahifex::view {
+
+double msSinceProcessStart() {
+    std::ifstream stat("/proc/self/stat");
+    std::string line;
+    if (!std::getline(stat, line)) return -1;
+    // The fields after the command name, which ends with the last ')': state is the
+    // 3rd field of the line, the start time (clock ticks after boot) the 22nd.
+    const auto close = line.rfind(')');
+    if (close == std::string::npos) return -1;
+    std::istringstream fields(line.substr(close + 2));
+    std::string field;
+    for (int i = 3; i < 22 && fields >> field; ++i) {}
+    unsigned long long startTicks = 0;
+    if (!(fields >> startTicks)) return -1;
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const double nowMs = now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+    return nowMs - startTicks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+long residentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
+
+StartupReport::StartupReport(std::vector<QWidget*> windows) {
+    for (QWidget* window : windows) {
+        waiting_.insert(window);
+        window->installEventFilter(this);
+    }
+}
+
+bool StartupReport::eventFilter(QObject* target, QEvent* event) {
+    if (event->type() == QEvent::Paint && waiting_.erase(target) == 1) {
+        target->removeEventFilter(this);
+        // Measured once the paint that is under way has been delivered.
+        if (waiting_.empty()) QTimer::singleShot(0, this, [this] { report(); });
+    }
+    return false;
+}
+
+void StartupReport::report() {
+    std::fprintf(stderr, "sahifex: start-up: both windows drawn after %.0f ms, resident %.1f MB\n",
+                 msSinceProcessStart(), residentKilobytes() / 1024.0);
+}
+
+} // namespace sahifex::view

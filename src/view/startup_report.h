@@ -1,0 +1,30 @@
+#pragma once
+// With SAHIFEX_REPORT_STARTUP=1 the program tells on stderr how long it took from the
+// start of the process until both windows were drawn, and its resident memory then.
+
+#include <QObject>
+#include <set>
+#include <vector>
+
+class QWidget;
+
+namespace sahifex::view {
+
+// Milliseconds since the process started (10 ms resolution); negative when unknown.
+double msSinceProcessStart();
+// VmRSS of this process in kB; negative when unknown.
+long residentKilobytes();
+
+class StartupReport : public QObject {
+public:
+    explicit StartupReport(std::vector<QWidget*> windows);
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override;
+
+private:
+    void report();
+    std::set<QObject*> waiting_;
+};
+
+} // namespace sahifex::view
