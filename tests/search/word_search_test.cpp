@@ -1,11 +1,10 @@
 // The word search and the key filter of the search box, on the fakes: small verse
 // files written for each test, and the program's own verse files.
 
-#include <unistd.h>
-
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <vector>
 
 #include "store/long_verse.h"
@@ -60,10 +59,11 @@ void writeVocalized(const fs::path& dir, const std::vector<Verse>& verses) {
 }
 
 fs::path freshDir() {
+    // Unique to this run, so that test runs side by side keep to their own folders.
+    static const unsigned run = std::random_device{}();
     static std::atomic<int> counter{0};
     fs::path dir = fs::temp_directory_path() /
-                   ("sahifex-word-search-" + std::to_string(getpid()) + "-" +
-                    std::to_string(counter++));
+                   ("sahifex-word-search-" + std::to_string(run) + "-" + std::to_string(counter++));
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
