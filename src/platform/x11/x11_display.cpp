@@ -80,12 +80,14 @@ void installDisplayLossHandler() {
 
 ErrorTrap::ErrorTrap(Display* display) : display_(display) {
     XSync(display_, False); // errors of earlier requests are not this trap's
+    outerFailed_ = trappedError; // a trap this one lies inside keeps its own errors
     trappedError = false;
     previous_ = XSetErrorHandler(onTrappedError);
 }
 
 ErrorTrap::~ErrorTrap() {
     XSync(display_, False);
+    trappedError = outerFailed_;
     XSetErrorHandler(previous_);
 }
 

@@ -23,7 +23,7 @@ std::optional<Window> windowProperty(Display* display, Window window, const char
 void installDisplayLossHandler();
 
 // Catches the X errors of the requests made while it lives, instead of the handler
-// installed before (which is back when the trap ends). Only requests that wait for
+// installed before (which is back when the trap ends). Traps may nest. Only requests that wait for
 // a reply, or that are followed by sync(), report their errors here.
 class ErrorTrap {
 public:
@@ -38,6 +38,7 @@ public:
 private:
     Display* display_;
     XErrorHandler previous_;
+    bool outerFailed_;
 };
 
 } // namespace sahifex::platform::x11

@@ -213,10 +213,12 @@ void X11Keystrokes::handBackFocus() {
     if (target == None || focusIsIn(target)) return;
     if (!isViewable(display_, target)) return; // closed or minimised: the keys go where they go
     Window root = DefaultRootWindow(display_);
+    bool managed = windowManagerRuns(display_);
+    Window active = foregroundWindow(display_);
     {
         ErrorTrap trap(display_);
         XSelectInput(display_, target, FocusChangeMask);
-        if (windowManagerRuns(display_)) {
+        if (managed) {
             XEvent message{};
             message.xclient.type = ClientMessage;
             message.xclient.window = target;
@@ -224,7 +226,7 @@ void X11Keystrokes::handBackFocus() {
             message.xclient.format = 32;
             message.xclient.data.l[0] = 2; // from a pager: the user asked for it
             message.xclient.data.l[1] = CurrentTime;
-            message.xclient.data.l[2] = static_cast<long>(foregroundWindow(display_));
+            message.xclient.data.l[2] = static_cast<long>(active);
             XSendEvent(display_, root, False, SubstructureRedirectMask | SubstructureNotifyMask,
                        &message);
         } else {
