@@ -49,7 +49,8 @@ int buttonBits(Qt::MouseButtons buttons) { return static_cast<int>(buttons.toInt
 } // namespace
 
 ControlView::ControlView(forms::Control& control, QWidget* widget)
-    : control_(control), widget_(widget), self_(std::make_shared<ControlView*>(this)) {
+    : control_(control), widget_(widget), mouseSource_(widget),
+      self_(std::make_shared<ControlView*>(this)) {
     widget_->setObjectName(QString::fromStdString(control.name()));
     widget_->setMouseTracking(true);
     widget_->installEventFilter(this);
