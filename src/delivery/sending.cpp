@@ -5,6 +5,7 @@
 
 #include "app/options_form.h"
 #include "search/notice_panel.h"
+#include "tracking/own_clipboard_text.h"
 
 namespace sahifex::app {
 namespace {
@@ -60,10 +61,12 @@ std::u16string composeChosenVerse(const Options_Form& form) {
     return withReference(form, form.Label2.caption());
 }
 
-// Puts the text on the clipboard. When the clipboard cannot be written nothing may be
+// Puts the text on the clipboard as the program's own, so that the watcher does not take
+// it for a copy by the user. When the clipboard cannot be written nothing may be
 // pasted: the main window, hidden for the paste, comes back with the notice.
 bool putOnClipboard(Options_Form& form, const std::u16string& text) {
-    if (form.services().clipboard.setText(text)) return true;
+    if (tracking::setOwnClipboardText(form.services().clipboard, form.program(), text))
+        return true;
     search::showNotice(form, search::kClipboardFault);
     form.Show();
     return false;
