@@ -68,6 +68,7 @@ TEST_F(Paste, TheEditorReceivesTheTextByteForByte) {
     QGuiApplication::clipboard()->setText(kVerse);
     EXPECT_TRUE(keystrokes->sendKeysAndWait("^v"));
     QGuiApplication::clipboard()->clear(); // at once: the editor has the text already
+    EXPECT_FALSE(controlIsDown());
     EXPECT_GE(keystrokes->lastFetchDelayMs(), 0);
     EXPECT_EQ(save(editor), kVerse.toStdString());
 }

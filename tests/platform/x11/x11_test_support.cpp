@@ -8,6 +8,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 
 #include <array>
 #include <cstdio>
@@ -65,6 +66,13 @@ bool focusIsIn(Window window) {
         focus = focus == root ? None : parent;
     }
     return focus == window;
+}
+
+bool controlIsDown() {
+    char keys[32] = {};
+    XQueryKeymap(display(), keys);
+    KeyCode control = XKeysymToKeycode(display(), XK_Control_L);
+    return control && (keys[control / 8] & (1 << (control % 8)));
 }
 
 void focusRootWindow() {

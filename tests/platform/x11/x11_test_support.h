@@ -25,6 +25,8 @@ bool windowManagerRuns();
 // True when the input focus is on the window or inside it (GTK, under a window
 // manager, focuses a small child window of its own).
 bool focusIsIn(Window window);
+// True when the server holds the left Control key down.
+bool controlIsDown();
 // Puts the input focus on the root window, where no program asks for the clipboard.
 void focusRootWindow();
 // Lets Qt run events for ms milliseconds.
