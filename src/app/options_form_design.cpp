@@ -15,6 +15,7 @@ constexpr const char* kPictureStart = ":/pictures/start.svg";
 
 void check(forms::CheckBox& box, const char16_t* caption, int left, int top, int width) {
     box.setCaption(caption);
+    box.setFontSize(9);
     box.move(left, top, width, 285);
 }
 
@@ -25,11 +26,18 @@ void Options_Form::design() {
     move(0, 0, 5515, 1350);
     setSizable(true);
 
-    // The lower panel carries the search strip, the results and the chosen verse.
+    // The lower panel lies behind the rest; it carries the composed text. The search
+    // strip, the results, the chosen verse and the status strip lie on the window itself
+    // above it, so that the window's height fitted to the verse shows them all.
     add(Picture8);
     Picture8.move(0, 0, 9210, 1300);
+    Picture8.add(Text5);
+    Text5.setMultiLine(true);
+    Text5.setVisible(false);
+    Picture8.add(Picture2);
+    Picture2.setVisible(false);
 
-    Picture8.add(Title);
+    add(Title);
     Title.move(45, 45, 5400, 420);
     Title.add(Text1);
     Text1.move(1290, 45, 4065, 330);
@@ -47,66 +55,70 @@ void Options_Form::design() {
     Image4.setPicture(kPictureNarrow);
     Image4.setToolTipText(u"تغيير الشكل");
 
-    Picture8.add(List1);
-    List1.move(45, 515, 5400, 900);
+    // Three rows of results show at once.
+    add(List1);
+    List1.move(45, 515, 5400, 1290);
     List1.setToolTipText(u"نتيجة البحث");
     List1.setFontSize(12);
 
-    Picture8.add(Label2);
+    add(Label2);
     Label2.setCaption(u"الآية");
     Label2.setFontSize(14);
-    Label2.move(45, 1490, 5400, 420);
+    Label2.move(45, 1880, 5400, 495);
     Label2.setWordWrap(true);
     Label2.setAutoSize(true);
 
-    Picture8.add(Text5);
-    Text5.setMultiLine(true);
-    Text5.setVisible(false);
-
-    Picture8.add(Pic_send_Ayah);
-    Pic_send_Ayah.move(45, 1985, 5400, 420);
+    // The send strip; the status strip covers its lower part once the window is fitted
+    // to the verse.
+    add(Pic_send_Ayah);
+    Pic_send_Ayah.move(45, 2450, 5400, 690);
     Pic_send_Ayah.add(SendIt);
-    SendIt.move(4995, 45, 360, 330);
+    SendIt.move(4995, 30, 360, 330);
     SendIt.setPicture(kPictureSend);
     SendIt.setToolTipText(u"إرسال الآية");
     Pic_send_Ayah.add(Label4);
-    Label4.move(2850, 60, 2070, 300);
+    Label4.move(3750, 45, 1200, 300);
     Label4.setToolTipText(u"اسم السورة");
     Label4.setFontSize(12);
     Pic_send_Ayah.add(Label5);
-    Label5.move(2160, 60, 645, 300);
+    Label5.move(3060, 45, 645, 300);
     Label5.setToolTipText(u"رقم الآية");
     Label5.setFontSize(12);
     Pic_send_Ayah.add(Label23);
     Label23.setCaption(u"ارسال أكثر من آية");
-    Label23.move(690, 60, 1410, 300);
+    Label23.move(690, 45, 1410, 300);
+    Label23.setFontSize(9);
     Pic_send_Ayah.add(Command11);
     Command11.setCaption(u"↑");
-    Command11.move(360, 45, 300, 330);
+    Command11.move(360, 30, 300, 330);
     Command11.setToolTipText(u"تحريك الآية");
     Pic_send_Ayah.add(Command13);
     Command13.setCaption(u"؟");
-    Command13.move(45, 45, 300, 330);
+    Command13.move(45, 30, 300, 330);
     Command13.setToolTipText(u"مساعدة");
 
-    Picture8.add(Picture4);
-    Picture4.move(45, 720, 5400, 285);
+    // The status strip: at the window's bottom edge at start-up.
+    add(Picture4);
+    Picture4.move(45, 1050, 5400, 285);
     Picture4.add(Label9);
     Label9.move(4500, 0, 855, 285);
     Label9.setToolTipText(u"عدد نتائج البحث");
+    Label9.setFontSize(9);
     Label9.setVisible(false);
     Picture4.add(Label1);
     Label1.setVisible(false);
     Picture4.add(Check8);
-    Check8.move(2400, 0, 285, 285);
+    Check8.move(3150, 0, 285, 285);
     Check8.setToolTipText(u"تتبع النسخ لا يعمل");
     Picture4.add(Label8);
     Label8.setCaption(u"التتبع فعّال");
-    Label8.move(2700, 0, 1350, 285);
+    Label8.move(1920, 0, 1200, 285);
+    Label8.setFontSize(9);
     Picture4.add(clip);
-    clip.move(45, 0, 2300, 285);
+    clip.move(45, 0, 1830, 285);
+    clip.setFontSize(9);
 
-    Picture8.add(Picture1);
+    add(Picture1);
     Picture1.move(1560, 690, 2400, 420);
     Picture1.setBorder(true);
     Picture1.setVisible(false);
@@ -116,12 +128,10 @@ void Options_Form::design() {
     Picture1.add(Label11);
     Label11.setVisible(false);
 
-    Picture8.add(Picture2);
-    Picture2.setVisible(false);
-
     // The options panel, over the lower panel.
     add(Pic_search_settings);
-    Pic_search_settings.move(20, 0, 4545, 1560);
+    // Tall enough to cover the window in every layout it opens in.
+    Pic_search_settings.move(20, 0, 4545, 2750);
     Pic_search_settings.setBorder(true);
     Pic_search_settings.setVisible(false);
     check(Check9, u"جزء من كلمة", 2310, 45, 2160);
@@ -135,15 +145,17 @@ void Options_Form::design() {
         Pic_search_settings.add(*box);
     Pic_search_settings.add(Frame1);
     Frame1.setCaption(u"حجم الخط");
-    Frame1.move(45, 900, 2220, 615);
+    Frame1.move(45, 900, 2220, 690);
+    Frame1.setFontSize(9);
     Frame1.add(Label19);
     Label19.setCaption(u" السورة ورقمها");
-    Label19.move(1020, 240, 1155, 285);
+    Label19.move(1020, 330, 1155, 285);
+    Label19.setFontSize(9);
     Frame1.add(ftx1);
-    ftx1.move(570, 240, 420, 285);
+    ftx1.move(570, 315, 420, 300);
     ftx1.setText(u"16");
     Frame1.add(Image7);
-    Image7.move(300, 240, 240, 285);
+    Image7.move(300, 330, 240, 285);
     Image7.setPicture(kPictureFont);
     Frame1.add(Label18);
     Label18.setCaption(u" الآية");
@@ -156,19 +168,19 @@ void Options_Form::design() {
     Image3.setVisible(false);
     Pic_search_settings.add(save);
     save.setCaption(u"Save");
-    save.move(2310, 1215, 735, 300);
+    save.move(2310, 1260, 735, 330);
     Pic_search_settings.add(load);
     load.setCaption(u"Load");
-    load.move(3090, 1215, 735, 300);
+    load.move(3090, 1260, 735, 330);
     Pic_search_settings.add(Command7);
     Command7.setCaption(u"x");
-    Command7.move(4140, 1215, 345, 300);
+    Command7.move(4140, 1260, 345, 330);
     Pic_search_settings.add(SaveList);
     SaveList.setVisible(false);
 
     // The multi-verse panel.
     add(Picture6);
-    Picture6.move(20, 0, 4545, 1560);
+    Picture6.move(20, 0, 4545, 2750);
     Picture6.setBorder(true);
     Picture6.setVisible(false);
     Picture6.add(Label20);

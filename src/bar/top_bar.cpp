@@ -20,13 +20,14 @@ void Top_Bar::design() {
     Settings.move(300, 0, 315, 285);
     Settings.setPicture(kPictureSettings);
     Settings.setToolTipText(u"خيارات البرنامج");
+    // The title strip reaches under the tracking switch, which lies above it.
+    add(Title);
+    Title.move(2790, 30, 2760, 255);
+    Title.setPicture(kPictureTitle);
     add(Searching);
     Searching.move(5055, 15, 300, 285);
     Searching.setPicture(kPictureOff);
     Searching.setToolTipText(u"تتبع النسخ");
-    add(Title);
-    Title.move(2790, 30, 2760, 255);
-    Title.setPicture(kPictureTitle);
     add(Image2);
     Image2.move(30, 30, 225, 300);
     Image2.setToolTipText(u"إغلاق البرنامج");

@@ -36,6 +36,9 @@ ListBoxView::ListBoxView(forms::ListBox& list, QWidget* parent)
       widget_(static_cast<QListWidget*>(widget())) {
     widget_->setSelectionMode(QAbstractItemView::SingleSelection);
     widget_->setWordWrap(false);
+    // A row wider than the list is cut short, as a list box of one column does.
+    widget_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    widget_->setTextElideMode(Qt::ElideRight);
     widget_->setUniformItemSizes(true); // long result lists stay fast
     takeMouseFrom(widget_->viewport());
     QObject::connect(widget_, &QListWidget::currentRowChanged, [this](int row) {

@@ -12,10 +12,9 @@ PictureView<Pictured>::PictureView(Pictured& control, QWidget* parent)
     : ControlView(control, new PictureWidget(parent)), control_(control),
       widget_(static_cast<PictureWidget*>(widget())) {
     if constexpr (std::is_same_v<Pictured, forms::PictureBox>) {
-        if (control.border()) {
-            widget_->setFrameShape(QFrame::StyledPanel);
-            widget_->setAutoFillBackground(true); // a panel hides what lies beneath it
-        }
+        // A picture box is a panel: it hides what lies beneath it.
+        widget_->setAutoFillBackground(true);
+        if (control.border()) widget_->setFrameShape(QFrame::StyledPanel);
     }
 }
 

@@ -19,7 +19,8 @@ void LabelView::apply(forms::Change change) {
     // A wrapped label grows downwards from its first line; a single line sits in the
     // middle of its height.
     widget_->setWordWrap(label_.wordWrap());
-    widget_->setAlignment(Qt::AlignLeading |
+    // Right-aligned whatever the text: digits alone would otherwise go to the left.
+    widget_->setAlignment(Qt::AlignRight | Qt::AlignAbsolute |
                           (label_.wordWrap() ? Qt::AlignTop : Qt::AlignVCenter));
     widget_->setText(QString::fromStdU16String(label_.caption()));
 }
