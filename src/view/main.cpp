@@ -1,6 +1,7 @@
 // Sahifex: finds Quran verses by a word and pastes the chosen one into the editor.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <cstdio>
 #include <memory>
 
@@ -53,6 +54,8 @@ KeyboardBackends keyboardBackends() {
 } // namespace
 
 int main(int argc, char** argv) {
+    QElapsedTimer sinceMain;
+    sinceMain.start();
     if (const std::string problem = view::checkDisplay(); !problem.empty()) {
         std::fprintf(stderr, "sahifex: %s\n", problem.c_str());
         return 1;
@@ -89,7 +92,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<view::StartupReport> startupReport;
     if (qEnvironmentVariable("SAHIFEX_REPORT_STARTUP") == QLatin1String("1"))
         startupReport = std::make_unique<view::StartupReport>(
-            std::vector<QWidget*>{&mainWindow, &barWindow});
+            std::vector<QWidget*>{&mainWindow, &barWindow}, sinceMain);
 
     view::runHandler([&] { main.Form_Load(); });
     return application.exec();

@@ -39,7 +39,8 @@ long residentKilobytes() {
     return -1;
 }
 
-StartupReport::StartupReport(std::vector<QWidget*> windows) {
+StartupReport::StartupReport(std::vector<QWidget*> windows, QElapsedTimer sinceMain)
+    : sinceMain_(sinceMain) {
     for (QWidget* window : windows) {
         waiting_.insert(window);
         window->installEventFilter(this);
@@ -56,8 +57,11 @@ bool StartupReport::eventFilter(QObject* target, QEvent* event) {
 }
 
 void StartupReport::report() {
-    std::fprintf(stderr, "sahifex: start-up: both windows drawn after %.0f ms, resident %.1f MB\n",
-                 msSinceProcessStart(), residentKilobytes() / 1024.0);
+    std::fprintf(stderr,
+                 "sahifex: start-up: both windows drawn %.0f ms after the process started "
+                 "(%lld ms after main began), resident %.1f MB\n",
+                 msSinceProcessStart(), static_cast<long long>(sinceMain_.elapsed()),
+                 residentKilobytes() / 1024.0);
 }
 
 } // namespace sahifex::view

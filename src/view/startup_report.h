@@ -2,6 +2,7 @@
 // With SAHIFEX_REPORT_STARTUP=1 the program tells on stderr how long it took from the
 // start of the process until both windows were drawn, and its resident memory then.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <set>
 #include <vector>
@@ -17,7 +18,8 @@ long residentKilobytes();
 
 class StartupReport : public QObject {
 public:
-    explicit StartupReport(std::vector<QWidget*> windows);
+    // sinceMain was started when main() began.
+    StartupReport(std::vector<QWidget*> windows, QElapsedTimer sinceMain);
 
 protected:
     bool eventFilter(QObject* target, QEvent* event) override;
@@ -25,6 +27,7 @@ protected:
 private:
     void report();
     std::set<QObject*> waiting_;
+    QElapsedTimer sinceMain_;
 };
 
 } // namespace sahifex::view

@@ -412,6 +412,24 @@ TEST_F(FormWindowTest, TheBarIsATopmostToolWindowThatTakesNoFocus) {
     EXPECT_TRUE(barForm.visible()) << "the bar cannot be closed: it is the way to end the program";
 }
 
+TEST_F(FormWindowTest, AFramelessWindowIsItsOwnRectangleWithItsBorderAboveTheControls) {
+    forms::Form popup("Popup");
+    forms::PictureBox cover("cover");
+    popup.add(cover);
+    cover.move(0, 0, 3000, 1500);
+    popup.move(1500, 3000, 3000, 1500);
+    FormWindow window(popup, WindowStyle::Frameless, windows);
+    popup.Show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window.geometry(), QRect(100, 200, 200, 100));
+    const QWidget* top = qobject_cast<QWidget*>(window.children().last());
+    ASSERT_NE(top, nullptr);
+    EXPECT_NE(top, window.widgetOf(cover)) << "the border is drawn over the panel that fills the window";
+    EXPECT_EQ(top->geometry(), window.rect());
+    EXPECT_TRUE(top->testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
 TEST_F(FormWindowTest, TheUsersMoveAndResizeFlowBackIntoTheForm) {
     // Wait until the window has settled after its own requests.
     QTest::qWait(400);
