@@ -2,19 +2,16 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <memory>
 
 #include "app/options_form.h"
 #include "bar/top_bar.h"
 #include "platform/qt/program_font.h"
-#include "platform/qt/qt_clipboard.h"
-#include "platform/qt/qt_event_loop.h"
-#include "platform/qt/qt_message_box.h"
-#include "platform/qt/qt_screen.h"
-#include "platform/qt/qt_text_metrics.h"
-#include "platform/qt/qt_topmost.h"
-#include "platform/qt/window_registry.h"
+#include "platform/qt/qt_services.h"
 #include "platform/x11/x11_keyboard_layouts.h"
 #include "platform/x11/x11_keystrokes.h"
 #include "view/display_check.h"
@@ -66,26 +63,24 @@ int main(int argc, char** argv) {
     QApplication::setFont(platform::qt::programFont(10));
     // The program ends only through the bar's close command.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Qt's own words (the message boxes' OK and Cancel) in Arabic, when installed.
+    QTranslator qtWords;
+    if (qtWords.load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtWords);
 
-    platform::qt::WindowRegistry windows;
-    platform::qt::QtClipboard clipboard;
-    platform::qt::QtMessageBox messages;
-    platform::qt::QtTextMetrics metrics;
-    platform::qt::QtEventLoop loop;
-    platform::qt::QtScreen screen;
-    platform::qt::QtTopmost topmost(windows);
+    platform::qt::QtServices qt;
     KeyboardBackends keyboard = keyboardBackends();
-    const platform::Services services{clipboard, *keyboard.keystrokes, *keyboard.layouts,
-                                      topmost,   messages,             metrics,
-                                      loop,      screen,
-                                      QCoreApplication::applicationDirPath().toStdString()};
+    const platform::Services services =
+        qt.with(*keyboard.keystrokes, *keyboard.layouts,
+                QCoreApplication::applicationDirPath().toStdString());
 
     app::ProgramState program;
-    app::Options_Form main(services, program);
-    bar::Top_Bar bar(services, program, main);
-    main.setTopBar(bar);
-    view::FormWindow mainWindow(main, view::WindowStyle::Frameless, windows);
-    view::FormWindow barWindow(bar, view::WindowStyle::FloatingBar, windows);
+    app::Options_Form mainForm(services, program);
+    bar::Top_Bar topBar(services, program, mainForm);
+    mainForm.setTopBar(topBar);
+    view::FormWindow mainWindow(mainForm, view::WindowStyle::Frameless, qt.windows);
+    view::FormWindow barWindow(topBar, view::WindowStyle::FloatingBar, qt.windows);
     if (keyboard.x11Keystrokes)
         mainWindow.beforeShow = [&keyboard] { keyboard.x11Keystrokes->rememberForegroundWindow(); };
 
@@ -94,6 +89,6 @@ int main(int argc, char** argv) {
         startupReport = std::make_unique<view::StartupReport>(
             std::vector<QWidget*>{&mainWindow, &barWindow}, sinceMain);
 
-    view::runHandler([&] { main.Form_Load(); });
+    view::runHandler([&] { mainForm.Form_Load(); });
     return application.exec();
 }

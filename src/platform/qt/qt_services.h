@@ -1,0 +1,35 @@
+#pragma once
+// The Qt backends of the program, together: everything but the keyboard, whose
+// backends depend on the window system.
+
+#include <filesystem>
+
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_event_loop.h"
+#include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_screen.h"
+#include "platform/qt/qt_text_metrics.h"
+#include "platform/qt/qt_topmost.h"
+#include "platform/qt/window_registry.h"
+#include "platform/services.h"
+
+namespace sahifex::platform::qt {
+
+// Needs a QApplication.
+struct QtServices {
+    WindowRegistry windows;
+    QtClipboard clipboard;
+    QtMessageBox messages;
+    QtTextMetrics metrics;
+    QtEventLoop loop;
+    QtScreen screen;
+    QtTopmost topmost{windows};
+
+    Services with(Keystrokes& keystrokes, KeyboardLayouts& layouts,
+                  std::filesystem::path programDir) {
+        return Services{clipboard, keystrokes, layouts, topmost, messages,
+                        metrics,   loop,       screen,  std::move(programDir)};
+    }
+};
+
+} // namespace sahifex::platform::qt

@@ -1,0 +1,53 @@
+// How long the program takes from its forms to both windows drawn, and the memory it
+// holds then: the windows, their widgets and pictures, on Qt's offscreen platform with
+// the real Qt backends (the keyboard ones are the fake's: they do not draw).
+
+#include <QApplication>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+#include "app/options_form.h"
+#include "bar/top_bar.h"
+#include "platform/fake/fake_system.h"
+#include "platform/qt/qt_services.h"
+#include "view/form_window.h"
+#include "view/startup_report.h"
+
+namespace sahifex::view {
+namespace {
+
+void BothWindowsDrawn(benchmark::State& state) {
+    platform::fake::FakeSystem keyboard;
+    platform::qt::QtServices qt;
+    const platform::Services services = qt.with(keyboard, keyboard, SAHIFEX_DATA_DIR);
+    long residentAfter = 0;
+    for (auto _ : state) {
+        app::ProgramState program;
+        app::Options_Form main(services, program);
+        bar::Top_Bar bar(services, program, main);
+        main.setTopBar(bar);
+        FormWindow mainWindow(main, WindowStyle::Frameless, qt.windows);
+        FormWindow barWindow(bar, WindowStyle::FloatingBar, qt.windows);
+        main.Form_Load();
+        if (!QTest::qWaitForWindowExposed(&mainWindow) || !QTest::qWaitForWindowExposed(&barWindow))
+            state.SkipWithError("the windows were not drawn");
+        mainWindow.repaint();
+        barWindow.repaint();
+        residentAfter = residentKilobytes();
+    }
+    state.counters["resident_MB"] = residentAfter / 1024.0;
+}
+BENCHMARK(BothWindowsDrawn)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace sahifex::view
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
