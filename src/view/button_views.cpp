@@ -4,9 +4,11 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "view/handler_guard.h"
+#include "platform/qt/handler_guard.h"
 
 namespace sahifex::view {
+
+using platform::qt::runHandler;
 
 CheckBoxView::CheckBoxView(forms::CheckBox& box, QWidget* parent)
     : ControlView(box, new QCheckBox(parent)), box_(box),

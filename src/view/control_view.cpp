@@ -10,10 +10,11 @@
 #include "forms/form.h"
 #include "platform/qt/program_font.h"
 #include "platform/qt/twips.h"
-#include "view/handler_guard.h"
+#include "platform/qt/handler_guard.h"
 
 namespace sahifex::view {
 
+using platform::qt::runHandler;
 using platform::qt::toPixels;
 
 namespace {

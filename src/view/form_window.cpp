@@ -9,10 +9,11 @@
 #include "platform/qt/window_registry.h"
 #include "view/control_view_factory.h"
 #include "view/picture_widget.h"
-#include "view/handler_guard.h"
+#include "platform/qt/handler_guard.h"
 
 namespace sahifex::view {
 
+using platform::qt::runHandler;
 using platform::qt::toPixels;
 using platform::qt::toTwips;
 

@@ -4,9 +4,11 @@
 #include <QListWidget>
 #include <QStringList>
 
-#include "view/handler_guard.h"
+#include "platform/qt/handler_guard.h"
 
 namespace sahifex::view {
+
+using platform::qt::runHandler;
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "platform/x11/x11_keystrokes.h"
 #include "view/display_check.h"
 #include "view/form_window.h"
-#include "view/handler_guard.h"
+#include "platform/qt/handler_guard.h"
 #include "view/stand_in_backends.h"
 #include "view/startup_report.h"
 
@@ -89,6 +89,6 @@ int main(int argc, char** argv) {
         startupReport = std::make_unique<view::StartupReport>(
             std::vector<QWidget*>{&mainWindow, &barWindow}, sinceMain);
 
-    view::runHandler([&] { mainForm.Form_Load(); });
+    platform::qt::runHandler([&] { mainForm.Form_Load(); });
     return application.exec();
 }

@@ -4,9 +4,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "view/handler_guard.h"
+#include "platform/qt/handler_guard.h"
 
 namespace sahifex::view {
+
+using platform::qt::runHandler;
 
 LabelView::LabelView(forms::Label& label, QWidget* parent)
     : ControlView(label, new QLabel(parent)), label_(label),

@@ -74,6 +74,21 @@ TEST(QtEventLoop, SettingTheIntervalStartsTheCountAgain) {
     EXPECT_GE(ticks, 1);
 }
 
+TEST(QtEventLoop, ATickThatFailsEndsOnlyThatTick) {
+    QtEventLoop loop;
+    forms::Timer timer("Timer2");
+    int ticks = 0;
+    timer.TimerEvent = [&] {
+        ++ticks;
+        throw forms::RuntimeFailure("no item 3");
+    };
+    loop.attach(timer);
+    timer.setInterval(20);
+    QTest::qWait(150);
+    timer.setInterval(0);
+    EXPECT_GE(ticks, 3) << "the timer goes on ticking after a failed tick";
+}
+
 TEST(QtEventLoop, ExitNowEndsThroughTheGivenExit) {
     int exits = 0;
     QtEventLoop loop([&] { ++exits; });

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "forms/timer.h"
+#include "platform/qt/handler_guard.h"
 
 namespace sahifex::platform::qt {
 
@@ -27,7 +28,7 @@ void QtEventLoop::yield() { QCoreApplication::processEvents(); }
 void QtEventLoop::attach(forms::Timer& timer) {
     auto qtimer = std::make_unique<QTimer>();
     QTimer* raw = qtimer.get();
-    QObject::connect(raw, &QTimer::timeout, [&timer] { timer.fire(); });
+    QObject::connect(raw, &QTimer::timeout, [&timer] { runHandler([&] { timer.fire(); }); });
     auto follow = [raw](forms::Timer& t) {
         // Every set of the Interval starts the count again.
         if (t.running())

@@ -6,7 +6,7 @@
 #include <exception>
 #include <utility>
 
-namespace sahifex::view {
+namespace sahifex::platform::qt {
 
 template <class Handler>
 void runHandler(Handler&& handler) noexcept {
@@ -19,4 +19,4 @@ void runHandler(Handler&& handler) noexcept {
     }
 }
 
-} // namespace sahifex::view
+} // namespace sahifex::platform::qt
