@@ -39,6 +39,29 @@ void BothWindowsDrawn(benchmark::State& state) {
 }
 BENCHMARK(BothWindowsDrawn)->Unit(benchmark::kMillisecond);
 
+// A search that lists every verse: 6236 rows added one by one, as the search adds them,
+// while the list is drawn.
+void ResultListFilledThroughTheView(benchmark::State& state) {
+    forms::Form form("Options_Form");
+    forms::ListBox list("List1");
+    form.add(list);
+    form.move(0, 0, 5515, 3000);
+    list.move(45, 515, 5400, 1290);
+    platform::qt::WindowRegistry windows;
+    FormWindow window(form, WindowStyle::Frameless, windows);
+    form.Show();
+    const std::u16string row = u"الحمد لله رب العالمين 2";
+    for (auto _ : state) {
+        list.setVisible(false);
+        list.Clear();
+        for (int i = 0; i < 6236; ++i) list.AddItem(row);
+        list.setVisible(true);
+        list.setListIndex(0);
+        window.repaint();
+    }
+}
+BENCHMARK(ResultListFilledThroughTheView)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace sahifex::view
 
