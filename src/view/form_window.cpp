@@ -89,11 +89,7 @@ FormWindow::FormWindow(forms::Form& form, WindowStyle style,
         if (QWidget* widget = (*window)->widgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
     };
     form_.onActivateRequest = [weak] {
-        auto window = weak.lock();
-        if (!window || !*window || (*window)->style_ == WindowStyle::FloatingBar) return;
-        if (!(*window)->isVisible()) return;
-        (*window)->raise();
-        (*window)->activateWindow();
+        if (auto window = weak.lock(); window && *window) (*window)->activate();
     };
     settle_.setSingleShot(true);
     QObject::connect(&settle_, &QTimer::timeout, this, [this] { takeWindowGeometry(); });
@@ -173,12 +169,39 @@ void FormWindow::applyWindowState() {
 
 void FormWindow::applyVisible() {
     if (form_.visible() == isVisible()) return;
-    if (form_.visible()) {
-        if (beforeShow) beforeShow();
-        show();
-    } else {
+    if (!form_.visible()) {
         hide();
+        return;
     }
+    if (everShown_) {
+        showNow();
+        return;
+    }
+    // The first show waits for the event loop, so that the window appears where the
+    // start-up places it right after showing it, not first at its design position.
+    if (firstShowPending_) return;
+    firstShowPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        firstShowPending_ = false;
+        if (form_.visible() && !isVisible()) showNow();
+    });
+}
+
+void FormWindow::showNow() {
+    if (beforeShow) beforeShow();
+    everShown_ = true;
+    show();
+    if (std::exchange(activateWhenShown_, false)) activate();
+}
+
+void FormWindow::activate() {
+    if (style_ == WindowStyle::FloatingBar) return;
+    if (!isVisible()) {
+        activateWhenShown_ = true;
+        return;
+    }
+    raise();
+    activateWindow();
 }
 
 bool FormWindow::event(QEvent* event) {

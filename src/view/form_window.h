@@ -49,6 +49,8 @@ private:
     void apply(forms::Change change);
     void applyGeometry();
     void applyVisible();
+    void showNow();
+    void activate();
     void applyWindowState();
     void takeWindowGeometry();
     QMargins frame() const;
@@ -69,6 +71,9 @@ private:
     QElapsedTimer sinceLastRequest_;
     QTimer settle_; // looks at the window again once it has settled after a request
     bool takingFromWindowSystem_ = false;
+    bool everShown_ = false;
+    bool firstShowPending_ = false;
+    bool activateWhenShown_ = false;
 };
 
 } // namespace sahifex::view

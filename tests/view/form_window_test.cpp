@@ -21,6 +21,12 @@
 namespace sahifex::view {
 namespace {
 
+// A window shows once the event loop runs, and is drawn once it is exposed.
+bool shown(QWidget& window) {
+    return QTest::qWaitFor([&] { return window.isVisible(); }) &&
+           QTest::qWaitForWindowExposed(&window);
+}
+
 // A form with one control of every kind, some of them nested.
 struct SampleForm : forms::Form {
     SampleForm() : Form("Sample") {
@@ -71,7 +77,7 @@ struct SampleForm : forms::Form {
 struct FormWindowTest : ::testing::Test {
     FormWindowTest() {
         form.Show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_TRUE(shown(window));
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
@@ -389,7 +395,7 @@ TEST_F(FormWindowTest, ClosingTheWindowRunsUnloadAndHidesIt) {
     EXPECT_FALSE(window.isVisible());
 
     form.Show();
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.isVisible()) << "shown again at once";
     form.Unload = [&](int16_t& cancel) { cancel = 1; };
     window.close();
     EXPECT_TRUE(form.visible()) << "a cancelled unload keeps the window";
@@ -407,9 +413,33 @@ TEST_F(FormWindowTest, TheBarIsATopmostToolWindowThatTakesNoFocus) {
     EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(bar.testAttribute(Qt::WA_ShowWithoutActivating));
     barForm.Show();
-    EXPECT_TRUE(bar.isVisible());
+    EXPECT_TRUE(shown(bar));
     bar.close();
     EXPECT_TRUE(barForm.visible()) << "the bar cannot be closed: it is the way to end the program";
+}
+
+TEST_F(FormWindowTest, TheFirstShowWaitsForTheEventLoopAndTheStartUpsPlace) {
+    forms::Form main("Options_Form");
+    FormWindow window(main, WindowStyle::Frameless, windows);
+    int rememberedBeforeShow = 0;
+    window.beforeShow = [&] {
+        EXPECT_FALSE(window.isVisible());
+        ++rememberedBeforeShow;
+    };
+    main.move(0, 0, 5515, 1350);
+    main.Show();
+    // start-up centres the window right after showing it
+    main.setTop(3000);
+    main.setLeft(4500);
+    EXPECT_FALSE(window.isVisible()) << "not before the event loop runs";
+    EXPECT_TRUE(shown(window));
+    EXPECT_EQ(window.geometry().topLeft(), QPoint(300, 200));
+    EXPECT_EQ(rememberedBeforeShow, 1);
+    main.Hide();
+    EXPECT_FALSE(window.isVisible());
+    main.Show();
+    EXPECT_TRUE(window.isVisible()) << "later shows are immediate";
+    EXPECT_EQ(rememberedBeforeShow, 2);
 }
 
 TEST_F(FormWindowTest, AFramelessWindowIsItsOwnRectangleWithItsBorderAboveTheControls) {
@@ -420,7 +450,7 @@ TEST_F(FormWindowTest, AFramelessWindowIsItsOwnRectangleWithItsBorderAboveTheCon
     popup.move(1500, 3000, 3000, 1500);
     FormWindow window(popup, WindowStyle::Frameless, windows);
     popup.Show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(shown(window));
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(window.geometry(), QRect(100, 200, 200, 100));
     const QWidget* top = qobject_cast<QWidget*>(window.children().last());

@@ -29,7 +29,11 @@ void BothWindowsDrawn(benchmark::State& state) {
         FormWindow mainWindow(main, WindowStyle::Frameless, qt.windows);
         FormWindow barWindow(bar, WindowStyle::FloatingBar, qt.windows);
         main.Form_Load();
-        if (!QTest::qWaitForWindowExposed(&mainWindow) || !QTest::qWaitForWindowExposed(&barWindow))
+        auto drawn = [](QWidget& window) {
+            return QTest::qWaitFor([&] { return window.isVisible(); }) &&
+                   QTest::qWaitForWindowExposed(&window);
+        };
+        if (!drawn(mainWindow) || !drawn(barWindow))
             state.SkipWithError("the windows were not drawn");
         mainWindow.repaint();
         barWindow.repaint();
