@@ -1,0 +1,51 @@
+#pragma once
+// Where the controls of the two windows lie, in pixels of the window's client area,
+// taken from the forms model itself: both windows are built on the fake platform and
+// brought into the state the test needs, as the program's own windows are.
+
+#include <string>
+
+#include "app/options_form.h"
+#include "bar/top_bar.h"
+#include "platform/fake/fake_system.h"
+
+namespace sahifex::e2e {
+
+struct PixelRect {
+    int x = 0, y = 0, width = 0, height = 0;
+    int centerX() const { return x + width / 2; }
+    int centerY() const { return y + height / 2; }
+};
+
+// The control's rectangle relative to its form's client area, each container's offset
+// rounded to pixels as the view places its widgets.
+PixelRect placeOf(const forms::Control& control);
+
+class ControlPlaces {
+public:
+    explicit ControlPlaces(const std::string& programDir);
+    // After start-up.
+    PixelRect searchBox() { return placeOf(main_.Text1); }
+    PixelRect trackingCheck() { return placeOf(main_.Check8); }
+    PixelRect barSearching() { return placeOf(bar_.Searching); }
+    // With the options panel opened by its command word.
+    PixelRect optionsCheck(forms::CheckBox app::Options_Form::*box);
+    // The window's outer height in pixels once the options panel is open.
+    int outerHeightWithOptions();
+    // The send image once a chosen verse has fitted the window to outerHeight pixels:
+    // the window ends 75 twips below the send strip.
+    PixelRect sendImage(int outerHeight);
+    // The part of the search box that the options panel leaves uncovered.
+    PixelRect searchBoxBesideOptions();
+
+private:
+    void openOptions();
+
+    platform::fake::FakeSystem fake_;
+    platform::Services services_;
+    app::ProgramState program_;
+    app::Options_Form main_;
+    bar::Top_Bar bar_;
+};
+
+} // namespace sahifex::e2e

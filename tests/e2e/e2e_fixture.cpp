@@ -1,0 +1,40 @@
+#include "e2e_fixture.h"
+
+namespace sahifex::e2e {
+
+void E2eTest::startScene(const std::string& editorText) {
+    scene = std::make_unique<E2eSession>(editorText);
+    scene->startProgram();
+}
+
+void E2eTest::TearDown() {
+    if (HasFailure() && scene) {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        scene->screenshot(std::string(test->test_suite_name()) + "." + test->name());
+    }
+    scene.reset();
+}
+
+void E2eTest::searchFor(const std::string& word) {
+    const PixelRect box = places().searchBox();
+    clickAt(scene->mainWindow(), box.centerX(), box.centerY());
+    typeText(word);
+    pressKeys("Return");
+}
+
+std::string E2eTest::editorTextAfterChange() {
+    if (!scene->waitForEditorChange()) return "";
+    return scene->saveEditor();
+}
+
+const VerseData& verses() {
+    static const VerseData data(std::filesystem::path(SAHIFEX_PROGRAM).parent_path());
+    return data;
+}
+
+ControlPlaces& E2eTest::places() {
+    if (!places_) places_ = std::make_unique<ControlPlaces>(scene->programDir().string());
+    return *places_;
+}
+
+} // namespace sahifex::e2e

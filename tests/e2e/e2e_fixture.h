@@ -1,0 +1,39 @@
+#pragma once
+// The fixture of the end-to-end tests: one scene per test, a screenshot when it fails.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "control_places.h"
+#include "e2e_session.h"
+#include "verse_data.h"
+
+namespace sahifex::e2e {
+
+// The verses of the files beside the program.
+const VerseData& verses();
+
+class E2eTest : public ::testing::Test {
+public:
+    // The editor opens a file with this text; the program starts after it.
+    void startScene(const std::string& editorText = "");
+
+    // Clicks into the search box, types the word and presses Enter.
+    void searchFor(const std::string& word);
+    // The editor's text once it has changed, saved; "" marks that nothing changed.
+    std::string editorTextAfterChange();
+
+    ControlPlaces& places();
+
+    std::unique_ptr<E2eSession> scene;
+
+protected:
+    void TearDown() override;
+
+private:
+    std::unique_ptr<ControlPlaces> places_;
+};
+
+} // namespace sahifex::e2e

@@ -1,0 +1,144 @@
+#include "e2e_session.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace sahifex::e2e {
+namespace fs = std::filesystem;
+namespace {
+
+fs::path makeTempDir() {
+    std::string pattern = (fs::temp_directory_path() / "sahifex-e2e.XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+    return pattern;
+}
+
+std::string readFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+} // namespace
+
+E2eSession::E2eSession(const std::string& editorText) {
+    if (std::getenv("DISPLAY") == nullptr)
+        throw std::runtime_error("no DISPLAY: run the end-to-end tests inside scripts/x11-session");
+    dir_ = makeTempDir();
+    programDir_ = dir_ / "program";
+    fs::create_directories(programDir_);
+    // The program's folder is the executable's: a copy of its own, beside the verse
+    // files, where no settings file of another run lies.
+    fs::copy_file(SAHIFEX_PROGRAM, programDir_ / "sahifex");
+    for (const char* name : {"QuranV.Qur", "QuranT.Qur"})
+        fs::copy_file(fs::path(SAHIFEX_PROGRAM).parent_path() / name, programDir_ / name);
+
+    env_ = currentEnvironment();
+    const fs::path home = dir_ / "home";
+    for (const char* sub : {"config", "data", "cache"}) fs::create_directories(home / sub);
+    env_["HOME"] = home;
+    env_["XDG_CONFIG_HOME"] = home / "config";
+    env_["XDG_DATA_HOME"] = home / "data";
+    env_["XDG_CACHE_HOME"] = home / "cache";
+    env_["XDG_RUNTIME_DIR"] = "";
+    env_["GSETTINGS_BACKEND"] = "memory"; // no dconf, no first-run state
+    env_["NO_AT_BRIDGE"] = "1";
+    env_["DBUS_SESSION_BUS_ADDRESS"] = ""; // no running mousepad to hand the file to
+    env_["QT_QPA_PLATFORM"] = "xcb";
+    env_["LANG"] = "C.UTF-8";
+
+    editorFile_ = dir_ / "document.txt";
+    writeFile(editorFile_, editorText);
+    editorProcess_ = std::make_unique<Process>(
+        std::vector<std::string>{"mousepad", editorFile_.string()}, env_, dir_ / "mousepad.log");
+    const pid_t pid = editorProcess_->pid();
+    waitUntil([&] {
+        const auto windows = visibleWindowsOf(pid);
+        if (!windows.empty()) editor_ = windows.front();
+        return editor_ != 0;
+    }, kStepLimit);
+    if (editor_ == 0) throw std::runtime_error("mousepad's window did not appear");
+    if (!waitUntil([this] { return editorHasFocus(); }, kStepLimit)) activate(editor_);
+}
+
+E2eSession::~E2eSession() {
+    program_.reset();
+    editorProcess_.reset();
+    std::error_code ignored;
+    fs::remove_all(dir_, ignored);
+}
+
+void E2eSession::startProgram() {
+    program_ = std::make_unique<Process>(std::vector<std::string>{(programDir_ / "sahifex").string()},
+                                         env_, dir_ / "sahifex.log");
+    const bool shown = waitUntil([this] {
+        main_ = bar_ = 0;
+        for (WindowId w : visibleWindowsOf(program_->pid()))
+            (isUtilityWindow(w) ? bar_ : main_) = w;
+        return main_ != 0 && bar_ != 0;
+    }, kStepLimit);
+    if (!shown)
+        throw std::runtime_error("the program did not show its two windows; its output:\n" +
+                                 readFile(dir_ / "sahifex.log"));
+    // The window manager frames the main window once it is mapped.
+    waitUntil([this] { return frameOf(main_).top > 0; }, 1s);
+}
+
+bool E2eSession::mainWindowShown() const {
+    for (WindowId w : visibleWindowsOf(program_->pid()))
+        if (w == main_) return true;
+    return false;
+}
+
+int E2eSession::mainWindowOuterHeight() const {
+    const FrameExtents frame = frameOf(main_);
+    return geometryOf(main_).height + frame.top + frame.bottom;
+}
+
+void E2eSession::clickIntoEditor() {
+    // The editor's text starts below its menu bar; its left end lies left of the
+    // program's windows, which open in the middle of the screen.
+    clickAt(editor_, 20, geometryOf(editor_).height - 40);
+    waitUntil([this] { return editorHasFocus(); }, kStepLimit);
+}
+
+bool E2eSession::editorHasFocus() const { return focusWindow() == editor_; }
+
+void E2eSession::selectEditorLine(int n) {
+    std::string keys = "ctrl+Home";
+    for (int i = 1; i < n; ++i) keys += " Down";
+    pressKeys(keys + " Home shift+End");
+}
+
+bool E2eSession::editorModified() const {
+    const std::string title = windowNameOf(editor_);
+    return !title.empty() && title.front() == '*';
+}
+
+bool E2eSession::waitForEditorChange(std::chrono::milliseconds limit) const {
+    return waitUntil([this] { return editorModified(); }, limit);
+}
+
+std::string E2eSession::saveEditor() {
+    if (!editorHasFocus()) activate(editor_);
+    if (editorModified()) {
+        pressKeys("ctrl+s");
+        if (!waitUntil([this] { return !editorModified(); }, kStepLimit))
+            throw std::runtime_error("mousepad did not save its file");
+    }
+    return readFile(editorFile_);
+}
+
+void E2eSession::screenshot(const std::string& name) const {
+    const char* shots = std::getenv("SAHIFEX_E2E_SHOTS");
+    if (!shots) return;
+    fs::create_directories(shots);
+    e2e::screenshot((fs::path(shots) / (name + ".png")).string());
+}
+
+} // namespace sahifex::e2e

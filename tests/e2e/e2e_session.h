@@ -1,0 +1,69 @@
+#pragma once
+// One end-to-end scene: mousepad editing a file of its own and the program started
+// from a folder of its own (the executable beside its verse files), both with a fresh
+// home, both ended by their PID when the scene ends.
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "desktop.h"
+#include "process.h"
+
+namespace sahifex::e2e {
+
+using namespace std::chrono_literals;
+
+// How long the program and the editor may take to do what a step asks.
+inline constexpr auto kStepLimit = 5s;
+
+class E2eSession {
+public:
+    // Starts mousepad on a file holding editorText; the program is started apart.
+    explicit E2eSession(const std::string& editorText);
+    ~E2eSession();
+    E2eSession(const E2eSession&) = delete;
+    E2eSession& operator=(const E2eSession&) = delete;
+
+    const std::filesystem::path& programDir() const { return programDir_; }
+
+    // Starts the program and waits until both its windows are shown.
+    void startProgram();
+    pid_t programPid() const { return program_->pid(); }
+    bool programRuns() { return program_ && program_->running(); }
+    WindowId mainWindow() const { return main_; }
+    WindowId barWindow() const { return bar_; }
+    bool mainWindowShown() const;
+    // The main window's height with the window manager's frame, in pixels.
+    int mainWindowOuterHeight() const;
+
+    WindowId editorWindow() const { return editor_; }
+    // Gives the editor the focus by a click into its text, away from the program's windows.
+    void clickIntoEditor();
+    bool editorHasFocus() const;
+    // Selects line n (from 1) of the editor's text.
+    void selectEditorLine(int n);
+    // The title shows "*" once the text has changed since it was last saved.
+    bool editorModified() const;
+    bool waitForEditorChange(std::chrono::milliseconds limit = kStepLimit) const;
+    // Saves (Ctrl+S in the editor, which is given the focus if it lacks it) and returns
+    // the file's bytes.
+    std::string saveEditor();
+
+    // A screenshot of the whole screen into the folder named by SAHIFEX_E2E_SHOTS.
+    void screenshot(const std::string& name) const;
+
+private:
+    std::filesystem::path dir_;
+    std::filesystem::path programDir_;
+    std::filesystem::path editorFile_;
+    Environment env_;
+    std::unique_ptr<Process> editorProcess_;
+    std::unique_ptr<Process> program_;
+    WindowId editor_ = 0;
+    WindowId main_ = 0;
+    WindowId bar_ = 0;
+};
+
+} // namespace sahifex::e2e

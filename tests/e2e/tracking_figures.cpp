@@ -1,0 +1,101 @@
+// How fast copy tracking answers, end to end: mousepad and the program under the X
+// server of the session, a word copied in mousepad 20 times, the time from the copy
+// until mousepad shows its text changed; then the program's CPU use while tracking
+// idles. Prints the figures; fails only when a copied word never arrived.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <unistd.h>
+#include <vector>
+
+#include "control_places.h"
+#include "e2e_session.h"
+
+using namespace sahifex::e2e;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int kCopies = 20;
+constexpr int kIdleSeconds = 20;
+
+// User and system time of a process, in clock ticks (fields 14 and 15 of its stat).
+long cpuTicksOf(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i < 14; ++i) fields >> field;
+    long user = 0, system = 0;
+    fields >> user >> system;
+    return user + system;
+}
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+} // namespace
+
+int main() {
+    try {
+        // Two words of one verse each, copied in turn: each copy is new to the watcher.
+        const std::string words[] = {"الصمد", "مدهامتان"};
+        const std::string references[] = {"الإخلاص:2", "الرحمن:64"};
+        std::mt19937 random(20261208);
+        std::uniform_int_distribution<int> phase(0, 699);
+
+        E2eSession scene(words[0]);
+        scene.startProgram();
+        ControlPlaces places(scene.programDir().string());
+        scene.clickIntoEditor();
+        const PixelRect searching = places.barSearching();
+        clickAt(scene.barWindow(), searching.centerX(), searching.centerY());
+
+        std::vector<double> times;
+        for (int i = 0; i < kCopies; ++i) {
+            // The line holds the word, saved, so that the title shows the change. The
+            // copy falls at any moment of the timer's interval.
+            if (i > 0) {
+                scene.selectEditorLine(1);
+                typeText(words[i % 2]);
+                scene.saveEditor();
+            }
+            sleepFor(std::chrono::milliseconds(phase(random)));
+            scene.selectEditorLine(1);
+            pressKeys("ctrl+c");
+            const auto copied = Clock::now();
+            if (!waitUntil([&] { return scene.editorModified(); }, kStepLimit,
+                           std::chrono::milliseconds(2))) {
+                std::fprintf(stderr, "copy %d: the verse did not arrive\n", i + 1);
+                return 1;
+            }
+            times.push_back(millisecondsSince(copied));
+            if (scene.saveEditor().find(references[i % 2]) == std::string::npos) {
+                std::fprintf(stderr, "copy %d: the editor holds something else\n", i + 1);
+                return 1;
+            }
+        }
+        std::sort(times.begin(), times.end());
+        const double median = (times[kCopies / 2 - 1] + times[kCopies / 2]) / 2;
+        std::printf("copy to verse in the editor over %d copies: median %.0f ms, worst %.0f ms, "
+                    "best %.0f ms\n", kCopies, median, times.back(), times.front());
+
+        const long ticksBefore = cpuTicksOf(scene.programPid());
+        const auto idleStart = Clock::now();
+        sleepFor(std::chrono::seconds(kIdleSeconds));
+        const double cpuMs = (cpuTicksOf(scene.programPid()) - ticksBefore) * 1000.0 /
+                             static_cast<double>(sysconf(_SC_CLK_TCK));
+        std::printf("idle tracking: %.0f ms CPU in %.1f s, %.2f %% of a core\n", cpuMs,
+                    millisecondsSince(idleStart) / 1000, 100 * cpuMs / millisecondsSince(idleStart));
+        return 0;
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "tracking_figures: %s\n", failure.what());
+        return 1;
+    }
+}

@@ -1,0 +1,111 @@
+// A word typed into the search box, and what arrives in the editor.
+
+#include "e2e_fixture.h"
+
+namespace sahifex::e2e {
+namespace {
+
+using WordSearch = E2eTest;
+using OptionBox = forms::CheckBox app::Options_Form::*;
+
+// The only verse holding the word; fails the test when the data holds another number.
+const Verse& onlyVerseWith(const std::string& word) {
+    const auto found = verses().wholeWordMatches(word);
+    if (found.size() != 1) throw std::runtime_error(word + " is not in exactly one verse");
+    return *found.front();
+}
+
+// Opens the options panel with its command word, clicks its check boxes and searches
+// for the word in the part of the search box that the panel leaves uncovered.
+void searchWithOptionsClicked(E2eTest& test, std::initializer_list<OptionBox> boxes,
+                              const std::string& word) {
+    E2eSession& scene = *test.scene;
+    test.searchFor("خيارات");
+    const int withOptions = test.places().outerHeightWithOptions();
+    ASSERT_TRUE(waitUntil([&] { return scene.mainWindowOuterHeight() == withOptions; }, kStepLimit))
+        << "the window takes the height of the options panel";
+    for (OptionBox box : boxes) {
+        // On the box itself, which the right-to-left window draws at the right end.
+        const PixelRect place = test.places().optionsCheck(box);
+        clickAt(scene.mainWindow(), place.x + place.width - 8, place.centerY());
+    }
+    const PixelRect uncovered = test.places().searchBoxBesideOptions();
+    clickAt(scene.mainWindow(), uncovered.centerX(), uncovered.centerY());
+    typeText(word);
+    pressKeys("Return");
+}
+
+TEST_F(WordSearch, OneMatchPastesTheVocalizedVerseWithItsReference) {
+    for (const std::string word : {"الصمد", "مدهامتان"}) {
+        SCOPED_TRACE(word);
+        startScene();
+        const Verse& verse = onlyVerseWith(word);
+        searchFor(word);
+        EXPECT_EQ(editorTextAfterChange(), withReference(verse, verse.vocalized));
+        EXPECT_FALSE(scene->mainWindowShown()) << "the direct send leaves the window hidden";
+        EXPECT_TRUE(scene->editorHasFocus()) << "the editor has the focus back";
+    }
+}
+
+TEST_F(WordSearch, DirectSendWithoutDiacriticsSendsThePlainVerse) {
+    startScene();
+    const Verse& verse = onlyVerseWith("الصمد");
+    ASSERT_NE(verse.plain, verse.vocalized);
+    searchWithOptionsClicked(*this, {&app::Options_Form::Check2}, "الصمد");
+    EXPECT_EQ(editorTextAfterChange(), withReference(verse, verse.plain));
+}
+
+TEST_F(WordSearch, DirectSendWithoutReferenceSendsTheVerseAlone) {
+    startScene();
+    const Verse& verse = onlyVerseWith("الصمد");
+    searchWithOptionsClicked(*this, {&app::Options_Form::Check5}, "الصمد");
+    EXPECT_EQ(editorTextAfterChange(), verse.vocalized);
+}
+
+TEST_F(WordSearch, SeveralMatchesAreListedAndEnterSendsTheFirst) {
+    startScene();
+    const auto found = verses().wholeWordMatches("الم");
+    ASSERT_EQ(found.size(), 6u);
+    const Verse& first = *found.front();
+    ASSERT_EQ(first.surah, 2);
+    ASSERT_EQ(first.number, 1);
+
+    const int startHeight = scene->mainWindowOuterHeight();
+    searchFor("الم");
+    ASSERT_TRUE(waitUntil([&] { return scene->mainWindowOuterHeight() > startHeight; }, kStepLimit))
+        << "the window grows to show the list";
+    sleepFor(1500ms);
+    EXPECT_FALSE(scene->editorModified()) << "nothing is sent before the user chooses";
+    EXPECT_EQ(activeWindow(), scene->mainWindow()) << "the list is ready for the keyboard";
+
+    pressKeys("Return");
+    EXPECT_EQ(editorTextAfterChange(), withReference(first, first.vocalized));
+    EXPECT_FALSE(scene->mainWindowShown());
+}
+
+TEST_F(WordSearch, SendImageSendsTheChosenVerseWithoutDiacriticsWhenAsked) {
+    startScene();
+    const auto found = verses().wholeWordMatches("البرق");
+    ASSERT_GT(found.size(), 1u);
+    const Verse& first = *found.front();
+    ASSERT_NE(first.plain, first.vocalized);
+
+    const int startHeight = scene->mainWindowOuterHeight();
+    searchWithOptionsClicked(*this, {&app::Options_Form::Check2}, "البرق");
+    ASSERT_TRUE(waitUntil([&] { return scene->mainWindowOuterHeight() > startHeight; }, kStepLimit))
+        << "the window grows to show the list";
+    sleepFor(300ms);
+    ASSERT_FALSE(scene->editorModified()) << "several verses: nothing is sent yet";
+
+    // The send image sits at the foot of the window, whose height the chosen verse sets.
+    const Geometry window = geometryOf(scene->mainWindow());
+    const PixelRect send = places().sendImage(scene->mainWindowOuterHeight());
+    ASSERT_LE(send.y + send.height, window.height)
+        << "the send image (" << send.y << " to " << send.y + send.height
+        << ") lies below the window's client area, " << window.height << " pixels high";
+    clickAt(scene->mainWindow(), send.centerX(), send.centerY());
+    EXPECT_EQ(editorTextAfterChange(), withReference(first, first.plain));
+}
+
+} // namespace
+} // namespace sahifex::e2e
