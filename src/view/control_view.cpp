@@ -118,7 +118,7 @@ bool ControlView::eventFilter(QObject* target, QEvent* event) {
         // to the container beneath.
         return clicksOnRelease();
     case QEvent::FocusIn:
-        if (target != widget_) break;
+            if (target != widget_) break;
         if (forms::Form* form = control_.form(); form && form->focused() != &control_)
             runHandler([&] { form->focusChangedByUser(&control_); });
         break;

@@ -1,5 +1,6 @@
 #include "view/form_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QWindow>
 #include <algorithm>
@@ -191,7 +192,21 @@ void FormWindow::showNow() {
     if (beforeShow) beforeShow();
     everShown_ = true;
     show();
+    keepActivation();
     if (std::exchange(activateWhenShown_, false)) activate();
+}
+
+void FormWindow::keepActivation() {
+    // Hidden and shown again before the window system answered, the window keeps the
+    // input focus, so no new focus-in comes; but Qt dropped it as its active window
+    // when it hid, and would leave the keys without a focused control.
+    if (style_ == WindowStyle::FloatingBar || !windowHandle()) return;
+    if (QGuiApplication::focusWindow() != windowHandle() || QApplication::activeWindow() == this)
+        return;
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(this);
+    QT_WARNING_POP
 }
 
 void FormWindow::activate() {

@@ -50,6 +50,7 @@ private:
     void applyGeometry();
     void applyVisible();
     void showNow();
+    void keepActivation();
     void activate();
     void applyWindowState();
     void takeWindowGeometry();
