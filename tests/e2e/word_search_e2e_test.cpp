@@ -74,7 +74,7 @@ TEST_F(WordSearch, SeveralMatchesAreListedAndEnterSendsTheFirst) {
     searchFor("الم");
     ASSERT_TRUE(waitUntil([&] { return scene->mainWindowOuterHeight() > startHeight; }, kStepLimit))
         << "the window grows to show the list";
-    sleepFor(1500ms);
+    sleepFor(300ms);
     EXPECT_FALSE(scene->editorModified()) << "nothing is sent before the user chooses";
     EXPECT_EQ(activeWindow(), scene->mainWindow()) << "the list is ready for the keyboard";
 
