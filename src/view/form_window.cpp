@@ -10,6 +10,7 @@
 #include "platform/qt/window_registry.h"
 #include "view/control_view_factory.h"
 #include "view/picture_widget.h"
+#include "view/resize_border.h"
 #include "platform/qt/handler_guard.h"
 
 namespace sahifex::view {
@@ -75,6 +76,8 @@ FormWindow::FormWindow(forms::Form& form, WindowStyle style,
 
     build(form_, this);
     for (auto& view : views_) view->refresh();
+    // Without a caption bar, the border is what the user resizes a sizable window by.
+    if (style == WindowStyle::Frameless && form.sizable()) new ResizeBorder(*this);
     if (style != WindowStyle::Framed) {
         border_ = new OutlineWidget(this, palette().color(QPalette::Dark));
         border_->raise();
