@@ -1,6 +1,7 @@
 #include "forms/button_controls.h"
 
 #include "forms/runtime_failure.h"
+#include "forms/scoped_flag.h"
 
 namespace sahifex::forms {
 
@@ -24,13 +25,8 @@ void CommandButton::setCaption(std::u16string v) {
 
 void CommandButton::setValue(bool v) {
     if (!v) return;
-    // The value reads true while the click runs, and false again once it is over,
-    // also when the click ends in a failure.
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{pressing_};
-    pressing_ = true;
+    // The value reads true while the click runs, and false again once it is over.
+    const ScopedFlag pressing(pressing_);
     fireClick();
 }
 

@@ -1,6 +1,7 @@
 #include "forms/timer.h"
 
 #include "forms/runtime_failure.h"
+#include "forms/scoped_flag.h"
 
 namespace sahifex::forms {
 
@@ -12,11 +13,7 @@ void Timer::setInterval(int ms) {
 
 void Timer::fire() {
     if (ticking_ || !running() || !TimerEvent) return;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{ticking_};
-    ticking_ = true;
+    const ScopedFlag ticking(ticking_);
     TimerEvent();
 }
 
