@@ -5,6 +5,7 @@
 
 #include <X11/Xatom.h>
 
+#include <csignal>
 #include <cstdio>
 
 namespace sahifex::platform::x11 {
@@ -74,6 +75,9 @@ int onTrappedError(Display*, XErrorEvent*) {
 } // namespace
 
 void installDisplayLossHandler() {
+    // A write to the socket of a server that has gone would end the program by SIGPIPE,
+    // silently; ignored, the write fails and the handler below says what happened.
+    std::signal(SIGPIPE, SIG_IGN);
     XIOErrorHandler current = XSetIOErrorHandler(onDisplayLost);
     if (current != onDisplayLost) previousIoHandler = current;
 }
