@@ -7,9 +7,26 @@ namespace sahifex::forms {
 
 Control::Control(std::string name, Kind kind) : name_(std::move(name)), kind_(kind) {}
 
+Subscription Control::observe(Observer o) {
+    const unsigned id = observers_->nextId++;
+    observers_->byId.emplace(id, std::move(o));
+    std::weak_ptr<Observers> weak = observers_;
+    return Subscription([weak, id] {
+        if (auto observers = weak.lock()) observers->byId.erase(id);
+    });
+}
+
 void Control::notify(Change c) {
-    // Observers may add observers; index the vector instead of iterating it.
-    for (size_t i = 0; i < observers_.size(); ++i) observers_[i](*this, c);
+    // Observers may add or remove observers while they run: look each one up afresh,
+    // and call only those that were there when the change began.
+    const std::shared_ptr<Observers> keep = observers_;
+    const unsigned end = keep->nextId;
+    for (auto it = keep->byId.begin(); it != keep->byId.end() && it->first < end;) {
+        const unsigned id = it->first;
+        Observer observer = it->second; // a copy: the observer may remove itself
+        observer(*this, c);
+        it = keep->byId.upper_bound(id);
+    }
 }
 
 void Control::setLeft(int v) { if (left_ != v) { left_ = v; notify(Change::Geometry); } }

@@ -4,8 +4,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "forms/subscription.h"
 
 namespace sahifex::forms {
 
@@ -80,7 +84,8 @@ public:
     void SetFocus();
 
     using Observer = std::function<void(Control&, Change)>;
-    void observe(Observer o) { observers_.push_back(std::move(o)); }
+    // The observer is called after every change until the subscription is destroyed.
+    Subscription observe(Observer o);
 
 protected:
     void notify(Change c);
@@ -95,7 +100,12 @@ private:
     std::u16string toolTip_;
     int fontSize_ = 10;
     Container* parent_ = nullptr;
-    std::vector<Observer> observers_;
+    // Shared with the subscriptions, which may outlive the control.
+    struct Observers {
+        std::map<unsigned, Observer> byId;
+        unsigned nextId = 0;
+    };
+    std::shared_ptr<Observers> observers_ = std::make_shared<Observers>();
 };
 
 // A control that holds other controls (a form, a picture box, a frame).

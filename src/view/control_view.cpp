@@ -51,17 +51,14 @@ int buttonBits(Qt::MouseButtons buttons) { return static_cast<int>(buttons.toInt
 
 ControlView::ControlView(forms::Control& control, QWidget* widget)
     : control_(control), widget_(widget), mouseSource_(widget),
-      self_(std::make_shared<ControlView*>(this)) {
+      subscription_(control.observe(
+          [this](forms::Control&, forms::Change change) { applyBlocked(change); })) {
     widget_->setObjectName(QString::fromStdString(control.name()));
     widget_->setMouseTracking(true);
     widget_->installEventFilter(this);
-    std::weak_ptr<ControlView*> weak = self_;
-    control.observe([weak](forms::Control&, forms::Change change) {
-        if (auto view = weak.lock(); view && *view) (*view)->applyBlocked(change);
-    });
 }
 
-ControlView::~ControlView() { *self_ = nullptr; }
+ControlView::~ControlView() = default;
 
 void ControlView::refresh() {
     // What can be clicked shows it.

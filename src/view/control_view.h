@@ -46,8 +46,7 @@ private:
     forms::Control& control_;
     QWidget* widget_;
     QWidget* mouseSource_;
-    // The observer the model keeps holds this; it empties when the view goes away.
-    std::shared_ptr<ControlView*> self_;
+    forms::Subscription subscription_; // ends with the view
     bool resendingKey_ = false;
     bool clickAfterDoubleClick_ = false;
 };

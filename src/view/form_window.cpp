@@ -61,8 +61,7 @@ int formStateOf(Qt::WindowStates states) {
 
 FormWindow::FormWindow(forms::Form& form, WindowStyle style,
                        platform::qt::WindowRegistry& windows)
-    : QWidget(nullptr), form_(form), style_(style), windows_(windows),
-      self_(std::make_shared<FormWindow*>(this)) {
+    : QWidget(nullptr), form_(form), style_(style), windows_(windows) {
     setObjectName(QString::fromStdString(form.name()));
     setLayoutDirection(Qt::RightToLeft);
     setFont(platform::qt::programFont(10));
@@ -83,18 +82,12 @@ FormWindow::FormWindow(forms::Form& form, WindowStyle style,
         border_->raise();
     }
 
-    std::weak_ptr<FormWindow*> weak = self_;
-    form_.observe([weak](forms::Control&, forms::Change change) {
-        if (auto window = weak.lock(); window && *window) (*window)->apply(change);
-    });
-    form_.onFocusRequest = [weak](forms::Control& control) {
-        auto window = weak.lock();
-        if (!window || !*window) return;
-        if (QWidget* widget = (*window)->widgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
+    subscription_ = form_.observe([this](forms::Control&, forms::Change change) { apply(change); });
+    // Both requests are taken back by the destructor.
+    form_.onFocusRequest = [this](forms::Control& control) {
+        if (QWidget* widget = widgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
     };
-    form_.onActivateRequest = [weak] {
-        if (auto window = weak.lock(); window && *window) (*window)->activate();
-    };
+    form_.onActivateRequest = [this] { activate(); };
     settle_.setSingleShot(true);
     QObject::connect(&settle_, &QTimer::timeout, this, [this] { takeWindowGeometry(); });
     apply(forms::Change::Text);
@@ -103,7 +96,7 @@ FormWindow::FormWindow(forms::Form& form, WindowStyle style,
 }
 
 FormWindow::~FormWindow() {
-    *self_ = nullptr;
+    subscription_.reset();
     form_.onFocusRequest = nullptr;
     form_.onActivateRequest = nullptr;
     windows_.remove(form_);

@@ -61,7 +61,7 @@ private:
     platform::qt::WindowRegistry& windows_;
     std::vector<std::unique_ptr<ControlView>> views_;
     std::map<const forms::Control*, ControlView*> viewOf_;
-    std::shared_ptr<FormWindow*> self_;
+    forms::Subscription subscription_;
     QWidget* border_ = nullptr; // the thin border of a frameless window, above everything
     // What the window system last reported as the frame around the client area.
     QMargins knownFrame_;

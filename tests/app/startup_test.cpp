@@ -80,7 +80,7 @@ TEST_F(AppFixture, StartUpGeometry) {
 TEST_F(AppFixture, TheLowerPanelFillsTheWindowRightAfterItsPlacing) {
     // Observe Picture8's height at the moment its top is set to 0 and its height fitted.
     std::vector<int> heights;
-    main.Picture8.observe([&](sahifex::forms::Control& c, sahifex::forms::Change change) {
+    auto subscription = main.Picture8.observe([&](sahifex::forms::Control& c, sahifex::forms::Change change) {
         if (change == sahifex::forms::Change::Geometry) heights.push_back(c.height());
     });
     main.Picture8.setHeight(10);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "forms/forms.h"
 #include "platform/fake/fake_system.h"
 
@@ -114,12 +116,36 @@ TEST(FormsModel, FocusRunsLostAndGotFocusAndRefusesHiddenControls) {
 TEST(FormsModel, ObserversSeeEveryChangeOnce) {
     Label label("L");
     std::vector<Change> changes;
-    label.observe([&](Control&, Change c) { changes.push_back(c); });
+    auto subscription = label.observe([&](Control&, Change c) { changes.push_back(c); });
     label.setLeft(10);
     label.setLeft(10);
     label.setVisible(false);
     label.setCaption(u"x");
     EXPECT_EQ(changes, (std::vector<Change>{Change::Geometry, Change::Visible, Change::Text}));
+}
+
+TEST(FormsModel, ASubscriptionEndsItsObserverEvenFromInsideANotification) {
+    std::vector<std::string> calls;
+    Subscription second;
+    auto label = std::make_unique<Label>("L");
+    // The first observer removes the second in the middle of a change and adds a third,
+    // which sees only later changes.
+    Subscription third;
+    Subscription first = label->observe([&](Control&, Change) {
+        calls.push_back("first");
+        second.reset();
+        if (calls.size() == 1)
+            third = label->observe([&](Control&, Change) { calls.push_back("third"); });
+    });
+    second = label->observe([&](Control&, Change) { calls.push_back("second"); });
+    label->setLeft(1);
+    label->setLeft(2);
+    first.reset();
+    label->setLeft(3);
+    // A subscription that outlives its control ends harmlessly.
+    label.reset();
+    third.reset();
+    EXPECT_EQ(calls, (std::vector<std::string>{"first", "first", "third", "third"}));
 }
 
 TEST(FormsModel, FormGeometryIsItsOuterRectangleAndCloseRunsUnload) {

@@ -239,7 +239,7 @@ TEST_F(FormWindowTest, ModelChangesDoNotEchoIntoTheModel) {
 
     std::u16string seen;
     int textChanges = 0;
-    form.box.observe([&](forms::Control&, forms::Change c) {
+    auto subscription = form.box.observe([&](forms::Control&, forms::Change c) {
         if (c == forms::Change::Text) ++textChanges;
     });
     form.box.setText(u"كلمة");

@@ -96,11 +96,11 @@ void FakeSystem::yield() {
 
 void FakeSystem::attach(forms::Timer& timer) {
     timers_.push_back({&timer, nowMs + timer.interval()});
-    timer.observe([this](forms::Control& c, forms::Change change) {
+    timerSubscriptions_.push_back(timer.observe([this](forms::Control& c, forms::Change change) {
         if (change != forms::Change::Interval) return;
         for (auto& slot : timers_)
             if (slot.timer == &c) slot.dueMs = nowMs + slot.timer->interval();
-    });
+    }));
 }
 
 void FakeSystem::exitNow() {

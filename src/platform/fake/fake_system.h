@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/subscription.h"
 #include "platform/services.h"
 
 namespace sahifex::platform::fake {
@@ -91,6 +92,7 @@ private:
         forms::Timer* timer;
         long long dueMs;
     };
+    std::vector<forms::Subscription> timerSubscriptions_;
     std::vector<TimerSlot> timers_;
     std::multimap<int, std::function<void()>> yieldActions_;
 };

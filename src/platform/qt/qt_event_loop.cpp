@@ -36,10 +36,10 @@ void QtEventLoop::attach(forms::Timer& timer) {
         else
             raw->stop();
     };
-    timer.observe([follow](forms::Control& c, forms::Change change) {
+    subscriptions_.push_back(timer.observe([follow](forms::Control& c, forms::Change change) {
         if (change == forms::Change::Interval || change == forms::Change::Enabled)
             follow(static_cast<forms::Timer&>(c));
-    });
+    }));
     follow(timer);
     timers_.push_back(std::move(qtimer));
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "forms/subscription.h"
 #include "platform/event_loop.h"
 
 class QTimer;
@@ -24,6 +25,7 @@ public:
 private:
     std::function<void()> exitProgram_;
     std::vector<std::unique_ptr<QTimer>> timers_;
+    std::vector<forms::Subscription> subscriptions_;
 };
 
 } // namespace sahifex::platform::qt
