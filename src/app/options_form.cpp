@@ -11,6 +11,8 @@ Options_Form::Options_Form(const platform::Services& services, ProgramState& pro
     Unload = [this](int16_t& cancel) { Form_Unload(cancel); };
 }
 
+void Options_Form::fitLowerPanel() { Picture8.setHeight(height() - Picture8.top() - 50); }
+
 void Options_Form::wireHandlers() {
     Text1.KeyPress = [this](int16_t& k) { Text1_KeyPress(k); };
     Text1.GotFocus = [this] { Text1_GotFocus(); };

@@ -97,7 +97,7 @@ public:
     void Form_Load();
     void Form_Unload(int16_t& cancel);
 
-    // ---- keyboard layout and topmost (delivery/keyboard_layout.cpp, delivery/module1.cpp)
+    // ---- keyboard layout and topmost (delivery/keyboard_layout.cpp, app/module1.h)
     bool SetKbLayout(const std::string& id);
 
     // ---- search (search/)
@@ -132,6 +132,9 @@ public:
     void Label10_Click();
     void Command11_Click();
     void Command13_Click();
+
+    // The lower panel reaches down to 50 twips above the window's bottom edge.
+    void fitLowerPanel();
 
     const platform::Services& services() const { return services_; }
     ProgramState& program() { return program_; }

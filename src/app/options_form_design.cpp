@@ -6,12 +6,12 @@
 namespace sahifex::app {
 namespace {
 
-constexpr const char* kPictureOptions = ":/pictures/options.svg";
-constexpr const char* kPictureWide = ":/pictures/layout_wide.svg";
-constexpr const char* kPictureNarrow = ":/pictures/layout_narrow.svg";
-constexpr const char* kPictureSend = ":/pictures/send.svg";
-constexpr const char* kPictureFont = ":/pictures/font.svg";
-constexpr const char* kPictureStart = ":/pictures/start.svg";
+constexpr const char* kPictureOptions = "options";
+constexpr const char* kPictureWide = "layout_wide";
+constexpr const char* kPictureNarrow = "layout_narrow";
+constexpr const char* kPictureSend = "send";
+constexpr const char* kPictureFont = "font";
+constexpr const char* kPictureStart = "start";
 
 void check(forms::CheckBox& box, const char16_t* caption, int left, int top, int width) {
     box.setCaption(caption);

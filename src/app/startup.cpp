@@ -2,9 +2,10 @@
 
 #include <cmath>
 
+#include "app/main_window_values.h"
 #include "app/options_form.h"
 #include "bar/top_bar.h"
-#include "delivery/module1.h"
+#include "app/module1.h"
 #include "store/long_verse.h"
 #include "store/surah_table.h"
 
@@ -12,9 +13,9 @@ namespace sahifex::app {
 
 void Options_Form::Form_Load() {
     // The Arabic layout is loaded once; English is active when start-up goes on.
-    SetKbLayout("00000401");
+    SetKbLayout(kArabicLayout);
     Timer2.setInterval(0);
-    SetKbLayout("00000409");
+    SetKbLayout(kEnglishLayout);
 
     program_.LastClipText.clear();
     LongVerseText = std::u16string(store::kLongVersePart1) + std::u16string(store::kLongVersePart2);
@@ -32,8 +33,8 @@ void Options_Form::Form_Load() {
     setWidth(5515);
     setHeight(1350);
     Picture8.setTop(0);
-    Picture8.setHeight(height() - Picture8.top() - 50);
-    delivery::Module1::MakeTopmost(services_.topmost, *this);
+    fitLowerPanel();
+    Module1::MakeTopmost(services_.topmost, *this);
 
     Title.setTop(45);
     for (forms::Control* c : std::initializer_list<forms::Control*>{&List1, &Label2, &Title, &Pic_send_Ayah})
@@ -72,6 +73,6 @@ void Options_Form::Form_Load() {
 
 // Closing the main window only gives the English layout back; the program goes on with
 // the floating bar, whose close command ends it.
-void Options_Form::Form_Unload(int16_t& /*cancel*/) { SetKbLayout("00000409"); }
+void Options_Form::Form_Unload(int16_t& /*cancel*/) { SetKbLayout(kEnglishLayout); }
 
 } // namespace sahifex::app

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "app/main_window_values.h"
 #include "app/options_form.h"
 #include "bar/top_bar.h"
 
 namespace sahifex::bar {
 namespace {
 
-constexpr int kTrackingInterval = 700;
 // Title's Left above this means the bar is unfolded.
 constexpr int kUnfoldedTitleLeft = 2780;
 
@@ -24,12 +24,12 @@ void Top_Bar::Image2_Click() {
 
 void Top_Bar::Searching_Click() {
     forms::Timer& timer = main_.Timer2;
-    timer.setInterval(timer.interval() > 0 ? 0 : kTrackingInterval);
+    timer.setInterval(timer.interval() > 0 ? 0 : app::kTrackingInterval);
 }
 
 void Top_Bar::Settings_Click() {
     main_.setVisible(true);
-    main_.setHeight(2050);
+    main_.setHeight(app::kListedHeight);
     forms::PictureBox& panel = main_.Pic_search_settings;
     panel.setTop(-10);
     panel.setLeft(-10);
@@ -60,7 +60,7 @@ void Top_Bar::Title_DblClick() {
     main_.setVisible(false);
     main_.StartIt.setVisible(false);
     program_.BlinkPhase = 0;
-    main_.Timer2.setInterval(kTrackingInterval);
+    main_.Timer2.setInterval(app::kTrackingInterval);
 
     if (Title.left() > kUnfoldedTitleLeft) {
         for (int w = 3760; w >= 1400; w -= 3) {

@@ -13,11 +13,11 @@ namespace sahifex::app { class Options_Form; }
 namespace sahifex::bar {
 
 // The bar's drawings.
-inline constexpr const char* kPictureSettings = ":/pictures/settings.svg";
-inline constexpr const char* kPictureOnn = ":/pictures/onn.svg";
-inline constexpr const char* kPictureOff = ":/pictures/off.svg";
-inline constexpr const char* kPictureBlank = ":/pictures/blank.svg";
-inline constexpr const char* kPictureTitle = ":/pictures/title.svg";
+inline constexpr const char* kPictureSettings = "settings";
+inline constexpr const char* kPictureOnn = "onn";
+inline constexpr const char* kPictureOff = "off";
+inline constexpr const char* kPictureBlank = "blank";
+inline constexpr const char* kPictureTitle = "title";
 
 class Top_Bar : public forms::Form {
 public:

@@ -3,23 +3,19 @@
 
 #include <string_view>
 
+#include "app/main_window_values.h"
 #include "app/options_form.h"
-#include "search/notice_panel.h"
-#include "tracking/own_clipboard_text.h"
+#include "app/notice_panel.h"
+#include "app/own_clipboard_text.h"
 
 namespace sahifex::app {
 namespace {
 
-constexpr const char* kEnglish = "00000409";
-constexpr const char* kArabic = "00000401";
 constexpr const char* kPaste = "^v";
 constexpr int16_t kEnter = 13;
 
-constexpr int kCompactHeight = 1130;
-constexpr int kCompactStatusTop = 720;
-
 // The number a text starts with, after leading spaces ("282" gives 282, "" gives 0).
-long numericValue(std::u16string_view text) {
+long leadingNumber(std::u16string_view text) {
     size_t i = 0;
     while (i < text.size() && text[i] == u' ') ++i;
     long value = 0;
@@ -46,7 +42,7 @@ void chooseVerse(Options_Form& form, size_t lastDistance) {
     if (form.Check2.value() == 1)
         form.Label2.setCaption(textBeforeVerseNumber(form.List1.text(), lastDistance));
     if (form.Check2.value() == 0) form.Label2.setCaption(form.List2.text());
-    if (numericValue(form.Label5.caption()) == 282 && form.CurrentSurahNumber == 2 &&
+    if (leadingNumber(form.Label5.caption()) == 282 && form.CurrentSurahNumber == 2 &&
         form.Check2.value() == 0)
         form.Label2.setCaption(form.LongVerseText);
 }
@@ -65,9 +61,9 @@ std::u16string composeChosenVerse(const Options_Form& form) {
 // it for a copy by the user. When the clipboard cannot be written nothing may be
 // pasted: the main window, hidden for the paste, comes back with the notice.
 bool putOnClipboard(Options_Form& form, const std::u16string& text) {
-    if (tracking::setOwnClipboardText(form.services().clipboard, form.program(), text))
+    if (app::setOwnClipboardText(form.services().clipboard, form.program(), text))
         return true;
-    search::showNotice(form, search::kClipboardFault);
+    app::showNotice(form, app::kClipboardFault);
     form.Show();
     return false;
 }
@@ -84,9 +80,9 @@ void Options_Form::SendIt_Click() {
     Text5.setText(composeChosenVerse(*this));
 
     if (!putOnClipboard(*this, Text5.text())) return;
-    SetKbLayout(kEnglish);
+    SetKbLayout(kEnglishLayout);
     services_.keystrokes.sendKeysAndWait(kPaste);
-    SetKbLayout(kArabic);
+    SetKbLayout(kArabicLayout);
     Text1.setText(u"");
     program_.LastClipText.clear();
 }
@@ -100,16 +96,16 @@ void Options_Form::List1_KeyPress(int16_t& keyAscii) {
     auto& clipboard = services_.clipboard;
     clipboard.clear();
     Hide();
-    SetKbLayout(kArabic);
+    SetKbLayout(kArabicLayout);
     clipboard.clear();
     if (!putOnClipboard(*this, Text5.text())) {
         program_.BlinkPhase = 0;
         return;
     }
-    SetKbLayout(kEnglish);
+    SetKbLayout(kEnglishLayout);
     Text1.setText(u"");
     const bool fetched = services_.keystrokes.sendKeysAndWait(kPaste);
-    SetKbLayout(kArabic);
+    SetKbLayout(kArabicLayout);
     // The editor asks for the text only after it got the keys; an editor that never
     // asked finds the verse still on the clipboard, for the user to paste by hand.
     if (fetched) clipboard.clear();
@@ -118,7 +114,7 @@ void Options_Form::List1_KeyPress(int16_t& keyAscii) {
 
 void Options_Form::DirectSend() {
     setHeight(kCompactHeight);
-    Picture8.setHeight(height() - Picture8.top() - 50);
+    fitLowerPanel();
     Picture4.setTop(kCompactStatusTop);
     Label9.setVisible(false);
     Hide();
@@ -129,9 +125,9 @@ void Options_Form::DirectSend() {
 
     services_.clipboard.clear();
     if (!putOnClipboard(*this, ComposedText)) return;
-    SetKbLayout(kEnglish);
+    SetKbLayout(kEnglishLayout);
     services_.keystrokes.sendKeysAndWait(kPaste);
-    SetKbLayout(kArabic);
+    SetKbLayout(kArabicLayout);
     Text1.setText(u"");
 }
 

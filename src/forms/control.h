@@ -60,10 +60,13 @@ public:
     const std::u16string& toolTipText() const { return toolTip_; }
     void setToolTipText(std::u16string v);
     int fontSize() const { return fontSize_; } // points
-    void setFontSize(int points);
+    virtual void setFontSize(int points);
 
     Container* parent() const { return parent_; }
     Form* form() const; // the form the control lies on, or nullptr
+    // The control as a container of others, or nullptr when it holds none.
+    virtual Container* asContainer() { return nullptr; }
+    const Container* asContainer() const { return const_cast<Control*>(this)->asContainer(); }
 
     // Event handlers; an empty one does nothing.
     std::function<void()> Click;
@@ -114,6 +117,7 @@ class Container : public Control {
 public:
     using Control::Control;
     void add(Control& child);
+    Container* asContainer() override { return this; }
     const std::vector<Control*>& children() const { return children_; }
 
 private:

@@ -56,8 +56,7 @@ std::vector<Control*> Form::allControls() const {
     std::function<void(const Container&)> walk = [&](const Container& c) {
         for (Control* child : c.children()) {
             out.push_back(child);
-            if (child->kind() == Kind::PictureBox || child->kind() == Kind::Frame)
-                walk(static_cast<const Container&>(*child));
+            if (const Container* inner = child->asContainer()) walk(*inner);
         }
     };
     walk(*this);

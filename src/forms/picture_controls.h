@@ -1,6 +1,7 @@
 #pragma once
 // Controls that show a picture or group others: PictureBox, Image, Frame, Shape.
-// A picture is the name of one of the program's drawings (an SVG resource), "" for none.
+// A picture is the name of one of the program's drawings ("send", "options"), "" for none;
+// the view knows how to draw each name.
 
 #include "forms/control.h"
 

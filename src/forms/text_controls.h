@@ -17,7 +17,7 @@ public:
     void setAutoSize(bool v);
     void setWordWrap(bool v);
     void setWidth(int v) override;
-    void setFontSize(int points);
+    void setFontSize(int points) override;
     // Recomputes the height of an auto-sized label (after the metrics service changed).
     void fitHeight();
 

@@ -25,6 +25,11 @@ struct NativeBackends {
     std::string problems;
 };
 
+// Whether the program can open its windows on this display, asked before the toolkit's
+// application object is made (Qt ends the process when it cannot reach the display).
+// "" when it can, else what is wrong.
+std::string displayProblem();
+
 // Needs the toolkit's application object (the QApplication on Linux).
 NativeBackends createNativeBackends();
 

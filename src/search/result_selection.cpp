@@ -36,8 +36,8 @@ void Options_Form::List1_Click() {
     const int row = List1.listIndex();
     if (row < 0) return; // the selection was taken away: nothing to show
 
-    const std::u16string T = List1.text();
-    const size_t L = T.size();
+    const std::u16string rowText = List1.text();
+    const size_t length = rowText.size();
 
     Text5.setVisible(false);
     List2.setListIndex(row);
@@ -48,14 +48,15 @@ void Options_Form::List1_Click() {
 
     // The verse number: the last one to three characters, for the largest count whose
     // first character is a digit; a row ending in no digit leaves the label as it was.
-    for (size_t x = 1; x <= 3 && x <= L; ++x)
-        if (isAsciiDigit(T[L - x])) Label5.setCaption(T.substr(L - x));
+    for (size_t tail = 1; tail <= 3 && tail <= length; ++tail)
+        if (isAsciiDigit(rowText[length - tail])) Label5.setCaption(rowText.substr(length - tail));
 
     // The separator: the last space before the final character. Without one the whole
     // row is the verse text.
-    size_t k = 2;
-    while (k <= L && T[L - k] != u' ') ++k;
-    const std::u16string plainText = k <= L ? T.substr(0, L - k) : T;
+    size_t fromEnd = 2;
+    while (fromEnd <= length && rowText[length - fromEnd] != u' ') ++fromEnd;
+    const std::u16string plainText =
+        fromEnd <= length ? rowText.substr(0, length - fromEnd) : rowText;
 
     // Here a ticked Check2 means the vocalized text.
     if (Check2.value() == 0) Label2.setCaption(plainText);

@@ -2,8 +2,9 @@
 
 #include <string_view>
 
+#include "app/main_window_values.h"
 #include "app/options_form.h"
-#include "search/notice_panel.h"
+#include "app/notice_panel.h"
 #include "store/utf.h"
 
 namespace sahifex::app {
@@ -15,9 +16,6 @@ constexpr char16_t kBackspace = 8;
 constexpr char16_t kFirstLetter = u'\u0621';
 constexpr char16_t kLastLetter = u'\u064A';
 
-constexpr int kListedHeight = 2050;
-constexpr int kCompactHeight = 1130;
-constexpr int kCompactStatusTop = 720;
 constexpr size_t kSurahCodeLength = 3;
 
 std::u16string trimSpaces(std::u16string_view text) {
@@ -75,7 +73,7 @@ void Options_Form::Command1_Click() {
         Pic_search_settings.setLeft(10);
         Pic_search_settings.setVisible(true);
         setHeight(kCompactHeight);
-        Picture8.setHeight(height() - Picture8.top() - 50);
+        fitLowerPanel();
         Picture4.setTop(kCompactStatusTop);
         services_.clipboard.clear();
         Text1.setText(u"");
@@ -135,7 +133,7 @@ void Options_Form::Command1_Click() {
         List2.Clear();
         List3.Clear();
         List1.setVisible(true);
-        search::showNotice(*this, search::verseFileFault(fault.fileName()));
+        app::showNotice(*this, app::verseFileFault(fault.fileName()));
         return;
     }
     List1.setVisible(true);
@@ -146,8 +144,8 @@ void Options_Form::Command1_Click() {
     Label9.setCaption(Label1.caption());
 
     if (rows == 0) {
-        search::showNotice(*this, u"غير موجودة");
-        Timer2.setInterval(500);
+        app::showNotice(*this, u"غير موجودة");
+        Timer2.setInterval(kFastTrackingInterval);
         if (Check8.value() == 1) Hide();
         Refresh();
         return;
@@ -155,7 +153,7 @@ void Options_Form::Command1_Click() {
 
     Hide();
     setHeight(kListedHeight);
-    Picture8.setHeight(height() - Picture8.top() - 50);
+    fitLowerPanel();
     Label9.setVisible(true);
     Picture4.setTop(height() - Picture4.height() - 50);
 

@@ -8,7 +8,7 @@
 #include "bar/top_bar.h"
 #include "store/win1256.h"
 #include "tracking/numeric_text.h"
-#include "tracking/own_clipboard_text.h"
+#include "app/own_clipboard_text.h"
 
 namespace sahifex::app {
 namespace {
@@ -72,7 +72,7 @@ void Options_Form::Timer2_Timer() {
 
     const std::u16string first = services_.clipboard.text();
     const std::u16string clipText = services_.clipboard.text();
-    const bool own = tracking::isOwnClipboardText(program_, clipText);
+    const bool own = app::isOwnClipboardText(program_, clipText);
     if (program_.LastClipText == clipText && !first.empty()) return;
     // A sent verse still on the clipboard is no copy by the user: it counts as seen,
     // so that a later copy of the word it was found by is new again.

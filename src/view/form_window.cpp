@@ -116,8 +116,7 @@ void FormWindow::build(const forms::Container& container, QWidget* parent) {
         QWidget* widget = view->widget();
         viewOf_[child] = view.get();
         views_.push_back(std::move(view));
-        if (child->kind() == forms::Kind::PictureBox || child->kind() == forms::Kind::Frame)
-            build(static_cast<const forms::Container&>(*child), widget);
+        if (const forms::Container* inner = child->asContainer()) build(*inner, widget);
     }
 }
 

@@ -18,10 +18,20 @@ PictureView<Pictured>::PictureView(Pictured& control, QWidget* parent)
     }
 }
 
+namespace {
+
+// The program's drawings are built into the view as resources, one SVG a name.
+QString pictureResource(const std::string& name) {
+    if (name.empty()) return {};
+    return QStringLiteral(":/pictures/%1.svg").arg(QString::fromStdString(name));
+}
+
+} // namespace
+
 template <class Pictured>
 void PictureView<Pictured>::apply(forms::Change change) {
     if (change == forms::Change::Picture)
-        widget_->setPicture(QString::fromStdString(control_.picture()));
+        widget_->setPicture(pictureResource(control_.picture()));
     else
         ControlView::apply(change);
 }

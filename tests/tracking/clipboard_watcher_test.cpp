@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/app_fixture.h"
-#include "tracking/own_clipboard_text.h"
+#include "app/own_clipboard_text.h"
 
 namespace sahifex::testing {
 namespace {
@@ -278,7 +278,7 @@ struct OwnTextTest : WatcherTest {
         main.Command1.Click = [this] {
             wordSearches.push_back(main.Text1.text());
             fake.clear();
-            tracking::setOwnClipboardText(fake, program, kBareVerse);
+            app::setOwnClipboardText(fake, program, kBareVerse);
             fake.sendKeysAndWait("^v");
             main.Text1.setText(u"");
         };
@@ -310,7 +310,7 @@ TEST_F(OwnTextTest, ACopyBeforeTheNextTickIsTakenAsWell) {
 
 TEST_F(OwnTextTest, ASendThatEmptiesLastClipTextIsStillNotTakenAgain) {
     // The send image and the search by number empty LastClipText after their paste.
-    tracking::setOwnClipboardText(fake, program, kBareVerse);
+    app::setOwnClipboardText(fake, program, kBareVerse);
     program.LastClipText.clear();
     tick();
     tick();
@@ -327,7 +327,7 @@ TEST_F(OwnTextTest, TheVerseCopiedByTheUserAfterOtherTextIsTaken) {
 }
 
 TEST_F(OwnTextTest, AnEmptyClipboardInBetweenForgetsNothing) {
-    tracking::setOwnClipboardText(fake, program, kBareVerse);
+    app::setOwnClipboardText(fake, program, kBareVerse);
     program.LastClipText.clear();
     fake.userCopies(u"");
     tick();
@@ -338,28 +338,28 @@ TEST_F(OwnTextTest, AnEmptyClipboardInBetweenForgetsNothing) {
 TEST(OwnClipboardText, IsPutOnTheClipboardLikeAnyTextAndRememberedOnlyWhenItGotThere) {
     platform::fake::FakeSystem fake;
     app::ProgramState program;
-    EXPECT_TRUE(tracking::setOwnClipboardText(fake, program, u"[آية] الفاتحة:1"));
+    EXPECT_TRUE(app::setOwnClipboardText(fake, program, u"[آية] الفاتحة:1"));
     EXPECT_EQ(fake.logLine(), "set:[آية] الفاتحة:1");
     EXPECT_EQ(fake.clipboardText, u"[آية] الفاتحة:1");
     EXPECT_EQ(program.OwnClipText, u"[آية] الفاتحة:1");
 
     program.OwnClipText.clear();
     fake.clipboardWritable = false;
-    EXPECT_FALSE(tracking::setOwnClipboardText(fake, program, u"نص"));
+    EXPECT_FALSE(app::setOwnClipboardText(fake, program, u"نص"));
     EXPECT_EQ(program.OwnClipText, u"");
 }
 
 TEST(OwnClipboardText, IsRecognisedUntilTheClipboardHoldsAnotherText) {
     app::ProgramState program;
-    EXPECT_FALSE(tracking::isOwnClipboardText(program, u""));
-    EXPECT_FALSE(tracking::isOwnClipboardText(program, u"نص"));
+    EXPECT_FALSE(app::isOwnClipboardText(program, u""));
+    EXPECT_FALSE(app::isOwnClipboardText(program, u"نص"));
     program.OwnClipText = u"نص";
-    EXPECT_TRUE(tracking::isOwnClipboardText(program, u"نص"));
-    EXPECT_TRUE(tracking::isOwnClipboardText(program, u"نص"));
-    EXPECT_FALSE(tracking::isOwnClipboardText(program, u""));
-    EXPECT_TRUE(tracking::isOwnClipboardText(program, u"نص"));
-    EXPECT_FALSE(tracking::isOwnClipboardText(program, u"نص آخر"));
-    EXPECT_FALSE(tracking::isOwnClipboardText(program, u"نص"));
+    EXPECT_TRUE(app::isOwnClipboardText(program, u"نص"));
+    EXPECT_TRUE(app::isOwnClipboardText(program, u"نص"));
+    EXPECT_FALSE(app::isOwnClipboardText(program, u""));
+    EXPECT_TRUE(app::isOwnClipboardText(program, u"نص"));
+    EXPECT_FALSE(app::isOwnClipboardText(program, u"نص آخر"));
+    EXPECT_FALSE(app::isOwnClipboardText(program, u"نص"));
 }
 
 } // namespace

@@ -52,7 +52,7 @@ struct SampleForm : forms::Form {
         button.setCaption(u"بحث");
         add(image);
         image.move(4800, 2700, 300, 300);
-        image.setPicture(":/pictures/send.svg");
+        image.setPicture("send");
         add(notes);
         notes.setMultiLine(true);
         notes.move(4800, 3150, 1050, 900);
@@ -199,7 +199,7 @@ TEST_F(FormWindowTest, VisibilityTextsItemsSelectionValueAndPictureFollowTheMode
     auto* image = dynamic_cast<PictureWidget*>(window.widgetOf(form.image));
     EXPECT_EQ(image->picture(), QStringLiteral(":/pictures/send.svg"));
     EXPECT_TRUE(image->hasPicture());
-    form.image.setPicture(":/pictures/onn.svg");
+    form.image.setPicture("onn");
     EXPECT_EQ(image->picture(), QStringLiteral(":/pictures/onn.svg"));
     EXPECT_TRUE(image->hasPicture());
     form.image.setPicture("");

@@ -11,7 +11,7 @@
 #include "platform/fake/fake_system.h"
 #include "platform/qt/qt_services.h"
 #include "view/form_window.h"
-#include "view/startup_report.h"
+#include "program/startup_report.h"
 
 namespace sahifex::view {
 namespace {
@@ -37,7 +37,7 @@ void BothWindowsDrawn(benchmark::State& state) {
             state.SkipWithError("the windows were not drawn");
         mainWindow.repaint();
         barWindow.repaint();
-        residentAfter = residentKilobytes();
+        residentAfter = program::residentKilobytes();
     }
     state.counters["resident_MB"] = residentAfter / 1024.0;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The Qt backends of the program, together: everything but the keyboard, whose
-// backends depend on the window system.
+// The Qt backends of the program, together: everything but the keyboard and the
+// foreground window, whose backends depend on the window system.
 
 #include <filesystem>
 
@@ -25,10 +25,13 @@ struct QtServices {
     QtScreen screen;
     QtTopmost topmost{windows};
 
+    // The services with the platform's keyboard backends, and its own clipboard when it
+    // has one (else Qt's).
     Services with(Keystrokes& keystrokes, KeyboardLayouts& layouts,
-                  std::filesystem::path programDir) {
-        return Services{clipboard, keystrokes, layouts, topmost, messages,
-                        metrics,   loop,       screen,  std::move(programDir)};
+                  std::filesystem::path programDir, Clipboard* nativeClipboard = nullptr) {
+        return Services{nativeClipboard ? *nativeClipboard : clipboard,
+                        keystrokes, layouts, topmost, messages, metrics, loop, screen,
+                        std::move(programDir)};
     }
 };
 

@@ -53,6 +53,20 @@ std::optional<Window> windowProperty(Display* display, Window window, const char
     return value;
 }
 
+bool selfOrAncestor(Display* display, Window window, const std::function<bool(Window)>& stop) {
+    ErrorTrap trap(display);
+    for (Window current = window; current != None && current != PointerRoot;) {
+        if (stop(current)) return true;
+        Window root = None, parent = None, *children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(display, current, &root, &parent, &children, &count)) return false;
+        if (children) XFree(children);
+        if (current == root) return false;
+        current = parent;
+    }
+    return false;
+}
+
 namespace {
 
 XIOErrorHandler previousIoHandler = nullptr;

@@ -4,6 +4,7 @@
 
 #include <X11/Xlib.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,10 @@ Display* qtDisplay(std::string& error);
 std::optional<std::string> rootStringProperty(Display* display, const char* name);
 // A WINDOW property of a window; nullopt when it is not set or the window is gone.
 std::optional<Window> windowProperty(Display* display, Window window, const char* name);
+
+// Walks from the window up through its ancestors until one satisfies `stop`; true
+// when one did, false at the root or when a window in between is gone.
+bool selfOrAncestor(Display* display, Window window, const std::function<bool(Window)>& stop);
 
 // Says once, on stderr, that the connection to the display was lost, then lets the
 // handler that was installed before end the program.

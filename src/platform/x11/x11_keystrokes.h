@@ -8,15 +8,14 @@
 // come for a short while does sendKeysAndWait return. Only then may the caller
 // switch the layout back or clear the clipboard.
 //
-// Focus: after our window hides, a window manager gives the focus back to the
-// editor, but without one the focus falls to the root window. The view calls
-// rememberForegroundWindow() just before it shows the main window; before the keys,
-// sendKeysAndWait gives the focus back to that window if it no longer has it.
+// Before the keys, the foreground-window service gives the focus back to the window the
+// user works in.
 
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/foreground_window.h"
 #include "platform/keystrokes.h"
 
 class QElapsedTimer;
@@ -31,10 +30,11 @@ public:
     // does not run on an X11 display or the display has no XTest extension. Also
     // installs an X I/O error handler that says clearly on stderr that the display
     // was lost before the program ends.
-    static std::unique_ptr<X11Keystrokes> create(std::string& error);
+    static std::unique_ptr<X11Keystrokes> create(ForegroundWindow& foreground,
+                                                 std::string& error);
 
     // On a display that is known to have XTest (see create).
-    explicit X11Keystrokes(_XDisplay* display);
+    X11Keystrokes(_XDisplay* display, ForegroundWindow& foreground);
     ~X11Keystrokes() override;
 
     // Sends "^v" (Ctrl+V; Control is released afterwards) to the focused window and
@@ -42,18 +42,6 @@ public:
     // True when it did; false when no text request came within about 1.5 s, or the
     // keys could not be sent. Any other keys are refused (false).
     bool sendKeysAndWait(const std::string& keys) override;
-
-    // Records the window that is active now (_NET_ACTIVE_WINDOW when a window
-    // manager runs, the input focus when none does) as the one the keys go to.
-    // Our own windows, the root and "no window" are not recorded: the earlier
-    // record stays.
-    void rememberForegroundWindow();
-    // The recorded window; 0 when none.
-    unsigned long rememberedWindow() const { return remembered_; }
-
-    // Tells which X windows are ours. Without it, a window is ours when it is, or
-    // lies inside, the native window of one of this process's QWindows.
-    void setOwnWindows(std::function<bool(unsigned long)> isOwnWindow);
 
     // The time from the keys to the editor's first text request in the last
     // sendKeysAndWait, in milliseconds; negative when the text was not fetched.
@@ -63,15 +51,11 @@ public:
     void setWaitLimits(int firstRequestMs, int quietMs);
 
 private:
-    void handBackFocus();
-    bool focusIsIn(unsigned long window);
-    bool isOwnWindow(unsigned long window);
     bool sendControlV(QElapsedTimer& sinceKeys);
     bool waitForFetch();
 
     _XDisplay* display_;
-    unsigned long remembered_ = 0;
-    std::function<bool(unsigned long)> isOwnWindow_;
+    ForegroundWindow& foreground_;
     double lastFetchDelayMs_ = -1;
     int firstRequestMs_ = 1500;
     int quietMs_ = 60;

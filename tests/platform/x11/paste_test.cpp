@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 
+#include "platform/x11/x11_foreground_window.h"
 #include "platform/x11/x11_keyboard_layouts.h"
 #include "platform/x11/x11_keystrokes.h"
 #include "platform/x11/x11_test_support.h"
@@ -20,6 +21,7 @@ namespace sahifex::testing::x11 {
 namespace {
 
 using platform::x11::X11KeyboardLayouts;
+using platform::x11::X11ForegroundWindow;
 using platform::x11::X11Keystrokes;
 
 const QString kVerse = QString::fromUtf8(
@@ -30,7 +32,9 @@ struct Paste : ::testing::Test {
         std::string error;
         layouts = X11KeyboardLayouts::create(error);
         ASSERT_TRUE(layouts) << error;
-        keystrokes = X11Keystrokes::create(error);
+        foreground = X11ForegroundWindow::create(error);
+        ASSERT_TRUE(foreground) << error;
+        keystrokes = X11Keystrokes::create(*foreground, error);
         ASSERT_TRUE(keystrokes) << error;
         layouts->loadAndActivate("00000409");
         QGuiApplication::clipboard()->clear();
@@ -59,6 +63,7 @@ struct Paste : ::testing::Test {
     }
 
     std::unique_ptr<X11KeyboardLayouts> layouts;
+    std::unique_ptr<X11ForegroundWindow> foreground;
     std::unique_ptr<X11Keystrokes> keystrokes;
 };
 
@@ -133,13 +138,13 @@ void showActive(QWidget& ours, const Mousepad& editor) {
 TEST_F(Paste, TheFocusGoesBackToTheEditorAfterOurWindowHides) {
     Mousepad editor;
     ASSERT_NO_FATAL_FAILURE(editor.focus());
-    keystrokes->rememberForegroundWindow();
-    ASSERT_EQ(keystrokes->rememberedWindow(), editor.window());
+    foreground->remember();
+    ASSERT_EQ(foreground->rememberedWindow(), editor.window());
 
     QWidget ours;
     ASSERT_NO_FATAL_FAILURE(showActive(ours, editor));
-    keystrokes->rememberForegroundWindow(); // our own window is not recorded
-    EXPECT_EQ(keystrokes->rememberedWindow(), editor.window());
+    foreground->remember(); // our own window is not recorded
+    EXPECT_EQ(foreground->rememberedWindow(), editor.window());
     ours.hide();
     processEventsFor(100);
     if (!windowManagerRuns()) {
@@ -154,7 +159,7 @@ TEST_F(Paste, TheFocusGoesBackToTheEditorAfterOurWindowHides) {
 TEST_F(Paste, TheFocusGoesBackToTheEditorFromOurVisibleWindow) {
     Mousepad editor;
     ASSERT_NO_FATAL_FAILURE(editor.focus());
-    keystrokes->rememberForegroundWindow();
+    foreground->remember();
 
     QWidget ours;
     ASSERT_NO_FATAL_FAILURE(showActive(ours, editor));
@@ -167,8 +172,8 @@ TEST_F(Paste, AnEditorClosedSinceItWasRememberedIsNoFault) {
     {
         Mousepad editor;
         ASSERT_NO_FATAL_FAILURE(editor.focus());
-        keystrokes->rememberForegroundWindow();
-        ASSERT_EQ(keystrokes->rememberedWindow(), editor.window());
+        foreground->remember();
+        ASSERT_EQ(foreground->rememberedWindow(), editor.window());
     }
     QGuiApplication::clipboard()->setText(kVerse);
     QElapsedTimer elapsed;

@@ -9,16 +9,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "platform/x11/x11_keyboard_layouts.h"
-#include "platform/x11/x11_keystrokes.h"
+#include "platform/native_backends.h"
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-using sahifex::platform::x11::X11KeyboardLayouts;
-using sahifex::platform::x11::X11Keystrokes;
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -27,13 +24,12 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
-    std::string error;
-    auto layouts = X11KeyboardLayouts::create(error);
-    auto keystrokes = layouts ? X11Keystrokes::create(error) : nullptr;
-    if (!layouts || !keystrokes) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    sahifex::platform::NativeBackends backends = sahifex::platform::createNativeBackends();
+    if (!backends.layouts || !backends.keystrokes) {
+        std::fprintf(stderr, "%s\n", backends.problems.c_str());
         return 2;
     }
+    auto& keystrokes = backends.keystrokes;
     std::printf("backends ready\n");
     if (std::strcmp(argv[1], "lose-display") != 0) return 0;
 
@@ -43,8 +39,8 @@ int main(int argc, char** argv) {
     kill(std::atoi(server), SIGTERM);
     for (int i = 0; i < 10; ++i) {
         keystrokes->sendKeysAndWait("^v");
-        layouts->loadAndActivate("00000401");
-        layouts->activeLayoutName();
+        backends.layouts->loadAndActivate("00000401");
+        backends.layouts->activeLayoutName();
     }
     std::fprintf(stderr, "x11_probe: still running after the display went away\n");
     return 0;

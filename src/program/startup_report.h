@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace sahifex::view {
+namespace sahifex::program {
 
 // Milliseconds since the process started (10 ms resolution); negative when unknown.
 double msSinceProcessStart();
@@ -30,4 +30,4 @@ private:
     QElapsedTimer sinceMain_;
 };
 
-} // namespace sahifex::view
+} // namespace sahifex::program

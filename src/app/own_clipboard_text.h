@@ -8,7 +8,7 @@
 #include "app/program_state.h"
 #include "platform/clipboard.h"
 
-namespace sahifex::tracking {
+namespace sahifex::app {
 
 // Puts the program's own text on the clipboard and remembers it; false when the
 // clipboard could not be written (then nothing is remembered).
@@ -21,4 +21,4 @@ bool setOwnClipboardText(platform::Clipboard& clipboard, app::ProgramState& prog
 // An empty clipboard forgets nothing and is never the program's own text.
 bool isOwnClipboardText(app::ProgramState& program, const std::u16string& clipText);
 
-} // namespace sahifex::tracking
+} // namespace sahifex::app

@@ -1,4 +1,4 @@
-#include "search/notice_panel.h"
+#include "app/notice_panel.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -6,7 +6,7 @@
 #include "app/options_form.h"
 #include "store/utf.h"
 
-namespace sahifex::search {
+namespace sahifex::app {
 
 void showNotice(app::Options_Form& form, const std::u16string& text) {
     // The panel is designed for a one-line notice; a fault message needs more lines.
@@ -26,4 +26,4 @@ std::u16string verseFileFault(const std::string& fileName) {
     return u"تعذرت قراءة ملف الآيات " + store::fromUtf8(bareName);
 }
 
-} // namespace sahifex::search
+} // namespace sahifex::app

@@ -5,10 +5,11 @@
 
 #include <string>
 
+#include "platform/foreground_window.h"
 #include "platform/keyboard_layouts.h"
 #include "platform/keystrokes.h"
 
-namespace sahifex::view {
+namespace sahifex::program {
 
 class StandInKeyboardLayouts : public platform::KeyboardLayouts {
 public:
@@ -29,4 +30,11 @@ private:
     std::string reason_;
 };
 
-} // namespace sahifex::view
+// Without a foreground-window backend the focus stays where the window system puts it.
+class StandInForegroundWindow : public platform::ForegroundWindow {
+public:
+    void remember() override {}
+    void handBack() override {}
+};
+
+} // namespace sahifex::program

@@ -1,4 +1,4 @@
-#include "view/startup_report.h"
+#include "program/startup_report.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -8,10 +8,13 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#ifdef __linux__
 #include <unistd.h>
+#endif
 
-namespace sahifex::view {
+namespace sahifex::program {
 
+#ifdef __linux__
 double msSinceProcessStart() {
     std::ifstream stat("/proc/self/stat");
     std::string line;
@@ -38,6 +41,10 @@ long residentKilobytes() {
         if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
     return -1;
 }
+#else
+double msSinceProcessStart() { return -1; }
+long residentKilobytes() { return -1; }
+#endif
 
 StartupReport::StartupReport(std::vector<QWidget*> windows, QElapsedTimer sinceMain)
     : sinceMain_(sinceMain) {
@@ -64,4 +71,4 @@ void StartupReport::report() {
                  residentKilobytes() / 1024.0);
 }
 
-} // namespace sahifex::view
+} // namespace sahifex::program

@@ -5,13 +5,13 @@
 
 #include <string>
 
-namespace sahifex::app { class Options_Form; }
+namespace sahifex::app {
 
-namespace sahifex::search {
+class Options_Form;
 
 // Shows text in the notice panel, wrapped, with the panel fitted to hold it (never
 // smaller than designed).
-void showNotice(app::Options_Form& form, const std::u16string& text);
+void showNotice(Options_Form& form, const std::u16string& text);
 
 // The message for a verse file that is missing, unreadable or shorter than it must be.
 std::u16string verseFileFault(const std::string& fileName);
@@ -19,4 +19,4 @@ std::u16string verseFileFault(const std::string& fileName);
 // The message for a verse that could not be put on the clipboard.
 inline constexpr const char16_t* kClipboardFault = u"تعذرت الكتابة في الحافظة، فلم تُرسل الآية";
 
-} // namespace sahifex::search
+} // namespace sahifex::app

@@ -1,6 +1,6 @@
-#include "tracking/own_clipboard_text.h"
+#include "app/own_clipboard_text.h"
 
-namespace sahifex::tracking {
+namespace sahifex::app {
 
 bool setOwnClipboardText(platform::Clipboard& clipboard, app::ProgramState& program,
                          const std::u16string& text) {
@@ -16,4 +16,4 @@ bool isOwnClipboardText(app::ProgramState& program, const std::u16string& clipTe
     return false;
 }
 
-} // namespace sahifex::tracking
+} // namespace sahifex::app

@@ -1,8 +1,8 @@
-#include "view/stand_in_backends.h"
+#include "program/stand_in_backends.h"
 
 #include <cstdio>
 
-namespace sahifex::view {
+namespace sahifex::program {
 
 StandInKeyboardLayouts::StandInKeyboardLayouts(std::string reason) : reason_(std::move(reason)) {
     std::fprintf(stderr, "sahifex: keyboard layouts cannot be switched: %s\n", reason_.c_str());
@@ -21,4 +21,4 @@ bool StandInKeystrokes::sendKeysAndWait(const std::string& keys) {
     return false;
 }
 
-} // namespace sahifex::view
+} // namespace sahifex::program

@@ -10,42 +10,27 @@
 
 #include "app/options_form.h"
 #include "bar/top_bar.h"
+#include "platform/native_backends.h"
+#include "platform/qt/handler_guard.h"
 #include "platform/qt/program_font.h"
 #include "platform/qt/qt_services.h"
-#include "platform/x11/x11_keyboard_layouts.h"
-#include "platform/x11/x11_keystrokes.h"
-#include "view/display_check.h"
+#include "program/stand_in_backends.h"
+#include "program/startup_report.h"
 #include "view/form_window.h"
-#include "platform/qt/handler_guard.h"
-#include "view/stand_in_backends.h"
-#include "view/startup_report.h"
 
 using namespace sahifex;
 
 namespace {
 
-struct KeyboardBackends {
-    std::unique_ptr<platform::KeyboardLayouts> layouts;
-    std::unique_ptr<platform::Keystrokes> keystrokes;
-    platform::x11::X11Keystrokes* x11Keystrokes = nullptr; // when the real one runs
-};
-
-// The display's keyboard backends, or stand-ins that say why they cannot work.
-KeyboardBackends keyboardBackends() {
-    KeyboardBackends backends;
-    std::string error;
-    if (auto layouts = platform::x11::X11KeyboardLayouts::create(error))
-        backends.layouts = std::move(layouts);
-    else
-        backends.layouts = std::make_unique<view::StandInKeyboardLayouts>(error);
-    error.clear();
-    if (auto keystrokes = platform::x11::X11Keystrokes::create(error)) {
-        backends.x11Keystrokes = keystrokes.get();
-        backends.keystrokes = std::move(keystrokes);
-    } else {
-        backends.keystrokes = std::make_unique<view::StandInKeystrokes>(error);
-    }
-    return backends;
+// Puts a stand-in wherever the platform could not give a backend, so the program still
+// runs (search, clipboard, tracking) and says on stderr why it cannot paste.
+void fillGaps(platform::NativeBackends& backends) {
+    if (!backends.keystrokes)
+        backends.keystrokes = std::make_unique<program::StandInKeystrokes>(backends.problems);
+    if (!backends.layouts)
+        backends.layouts = std::make_unique<program::StandInKeyboardLayouts>(backends.problems);
+    if (!backends.foregroundWindow)
+        backends.foregroundWindow = std::make_unique<program::StandInForegroundWindow>();
 }
 
 } // namespace
@@ -53,7 +38,7 @@ KeyboardBackends keyboardBackends() {
 int main(int argc, char** argv) {
     QElapsedTimer sinceMain;
     sinceMain.start();
-    if (const std::string problem = view::checkDisplay(); !problem.empty()) {
+    if (const std::string problem = platform::displayProblem(); !problem.empty()) {
         std::fprintf(stderr, "sahifex: %s\n", problem.c_str());
         return 1;
     }
@@ -69,11 +54,12 @@ int main(int argc, char** argv) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtWords);
 
+    platform::NativeBackends native = platform::createNativeBackends();
+    fillGaps(native);
     platform::qt::QtServices qt;
-    KeyboardBackends keyboard = keyboardBackends();
     const platform::Services services =
-        qt.with(*keyboard.keystrokes, *keyboard.layouts,
-                QCoreApplication::applicationDirPath().toStdString());
+        qt.with(*native.keystrokes, *native.layouts,
+                QCoreApplication::applicationDirPath().toStdString(), native.clipboard.get());
 
     app::ProgramState program;
     app::Options_Form mainForm(services, program);
@@ -81,12 +67,11 @@ int main(int argc, char** argv) {
     mainForm.setTopBar(topBar);
     view::FormWindow mainWindow(mainForm, view::WindowStyle::Frameless, qt.windows);
     view::FormWindow barWindow(topBar, view::WindowStyle::FloatingBar, qt.windows);
-    if (keyboard.x11Keystrokes)
-        mainWindow.beforeShow = [&keyboard] { keyboard.x11Keystrokes->rememberForegroundWindow(); };
+    mainWindow.beforeShow = [&native] { native.foregroundWindow->remember(); };
 
-    std::unique_ptr<view::StartupReport> startupReport;
+    std::unique_ptr<program::StartupReport> startupReport;
     if (qEnvironmentVariable("SAHIFEX_REPORT_STARTUP") == QLatin1String("1"))
-        startupReport = std::make_unique<view::StartupReport>(
+        startupReport = std::make_unique<program::StartupReport>(
             std::vector<QWidget*>{&mainWindow, &barWindow}, sinceMain);
 
     platform::qt::runHandler([&] { mainForm.Form_Load(); });

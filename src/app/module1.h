@@ -4,10 +4,10 @@
 #include "forms/form.h"
 #include "platform/topmost.h"
 
-namespace sahifex::delivery::Module1 {
+namespace sahifex::app::Module1 {
 
 inline void MakeTopmost(platform::Topmost& topmost, forms::Form& window) {
     topmost.makeTopmost(window);
 }
 
-} // namespace sahifex::delivery::Module1
+} // namespace sahifex::app::Module1

@@ -1,11 +1,13 @@
-#include "view/display_check.h"
+// Whether the program can open its windows on X11.
 
 #include <X11/Xlib.h>
 #include <cstdlib>
 
-namespace sahifex::view {
+#include "platform/native_backends.h"
 
-std::string checkDisplay() {
+namespace sahifex::platform {
+
+std::string displayProblem() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform && *platform && std::string(platform).rfind("xcb", 0) != 0)
         return {}; // another platform (offscreen, for instance) needs no X display
@@ -20,4 +22,4 @@ std::string checkDisplay() {
     return {};
 }
 
-} // namespace sahifex::view
+} // namespace sahifex::platform

@@ -1,0 +1,36 @@
+// The backends of the Linux program on X11. The clipboard is Qt's own.
+
+#include "platform/native_backends.h"
+#include "platform/x11/x11_foreground_window.h"
+#include "platform/x11/x11_keyboard_layouts.h"
+#include "platform/x11/x11_keystrokes.h"
+
+namespace sahifex::platform {
+
+namespace {
+
+void addProblem(std::string& problems, const std::string& problem) {
+    if (problem.empty()) return;
+    if (!problems.empty()) problems += '\n';
+    problems += problem;
+}
+
+} // namespace
+
+NativeBackends createNativeBackends() {
+    NativeBackends backends;
+    std::string error;
+    backends.layouts = x11::X11KeyboardLayouts::create(error);
+    addProblem(backends.problems, error);
+    error.clear();
+    auto foreground = x11::X11ForegroundWindow::create(error);
+    if (foreground) {
+        error.clear();
+        backends.keystrokes = x11::X11Keystrokes::create(*foreground, error);
+        backends.foregroundWindow = std::move(foreground);
+    }
+    addProblem(backends.problems, error);
+    return backends;
+}
+
+} // namespace sahifex::platform
