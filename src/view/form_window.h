@@ -5,10 +5,7 @@
 // are the outer rectangle, frame included; the user's moves and resizes flow back into
 // them.
 
-#include <QElapsedTimer>
-#include <QTimer>
 #include <QWidget>
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -16,6 +13,7 @@
 
 #include "forms/form.h"
 #include "view/control_view.h"
+#include "view/window_geometry_sync.h"
 
 namespace sahifex::platform::qt { class WindowRegistry; }
 
@@ -47,14 +45,10 @@ protected:
 private:
     void build(const forms::Container& container, QWidget* parent);
     void apply(forms::Change change);
-    void applyGeometry();
     void applyVisible();
     void showNow();
     void keepActivation();
     void activate();
-    void applyWindowState();
-    void takeWindowGeometry();
-    QMargins frame() const;
 
     forms::Form& form_;
     WindowStyle style_;
@@ -63,15 +57,7 @@ private:
     std::map<const forms::Control*, ControlView*> viewOf_;
     forms::Subscription subscription_;
     QWidget* border_ = nullptr; // the thin border of a frameless window, above everything
-    // What the window system last reported as the frame around the client area.
-    QMargins knownFrame_;
-    // Positions and client sizes asked of the window system that it has not yet
-    // reported back: a report of one of them is an echo, not the user's doing.
-    std::deque<QPoint> askedPositions_;
-    std::deque<QSize> askedSizes_;
-    QElapsedTimer sinceLastRequest_;
-    QTimer settle_; // looks at the window again once it has settled after a request
-    bool takingFromWindowSystem_ = false;
+    WindowGeometrySync geometry_{*this, form_};
     bool everShown_ = false;
     bool firstShowPending_ = false;
     bool activateWhenShown_ = false;
