@@ -36,6 +36,8 @@ void Options_Form::wireHandlers() {
     Label10.Click = [this] { Label10_Click(); };
     Command11.Click = [this] { Command11_Click(); };
     Command13.Click = [this] { Command13_Click(); };
+    Label2.MouseUp = [this](const forms::MouseEvent& e) { Label2_MouseUp(e); };
+    SearchAgain.Click = [this] { SearchAgain_Click(); };
 }
 
 } // namespace sahifex::app

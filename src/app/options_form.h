@@ -83,6 +83,10 @@ public:
     forms::Image Image6{"Image6"};                   // picture store: narrow layout
     forms::Shape Shape3{"Shape3"};
     forms::PictureBox StartIt{"StartIt"};            // while visible, nothing searches
+    // Elements of the two layouts (app/layouts.cpp).
+    forms::PictureBox ColumnRule{"ColumnRule"};      // the rule between the wide layout's columns
+    forms::Label LayoutHint{"LayoutHint"};           // what to do, shown after each switch
+    forms::CommandButton SearchAgain{"SearchAgain"}; // closes the multi-verse panel
     forms::Timer Timer2{"Timer2"};                   // the clipboard watcher
 
     // ---- form-level values
@@ -132,6 +136,8 @@ public:
     void Label10_Click();
     void Command11_Click();
     void Command13_Click();
+    void Label2_MouseUp(const forms::MouseEvent& e);
+    void SearchAgain_Click();
 
     // The lower panel reaches down to 50 twips above the window's bottom edge.
     void fitLowerPanel();
@@ -147,6 +153,7 @@ private:
     platform::Services services_;
     ProgramState& program_;
     bar::Top_Bar* topBar_ = nullptr;
+    bool layoutSwitching_ = false; // a layout switch is between its first and last step
     store::VerseChannels channels_;
 };
 

@@ -50,10 +50,22 @@ void Options_Form::design() {
     Image1.move(45, 60, 240, 300);
     Image1.setPicture(kPictureOptions);
     Image1.setToolTipText(u"خيارات البرنامج");
+    // In the search box's place while the multi-verse panel is open.
+    Title.add(SearchAgain);
+    SearchAgain.setCaption(u"العودة إلى البحث");
+    SearchAgain.setToolTipText(u"إغلاق لوحة إرسال أكثر من آية");
+    SearchAgain.move(1290, 45, 4065, 330);
+    SearchAgain.setVisible(false);
     Title.add(Image4);
     Image4.move(315, 60, 240, 300);
     Image4.setPicture(kPictureNarrow);
     Image4.setToolTipText(u"تغيير الشكل");
+
+    // The rule between the wide layout's two columns, as high as the result list; it
+    // lies behind the list, which covers it wherever the two meet.
+    add(ColumnRule);
+    ColumnRule.move(30, 515, 15, 1290);
+    ColumnRule.setBorder(true);
 
     // Three rows of results show at once.
     add(List1);
@@ -118,6 +130,13 @@ void Options_Form::design() {
     clip.move(45, 0, 1830, 285);
     clip.setFontSize(9);
 
+    // What to do in a layout, at its bottom edge; shown by each layout switch.
+    add(LayoutHint);
+    LayoutHint.setCaption(u"اكتب كلمة في مربع البحث أو انسخها من المستند");
+    LayoutHint.setFontSize(9);
+    LayoutHint.move(120, 4380, 4410, 405);
+    LayoutHint.setVisible(false);
+
     add(Picture1);
     Picture1.move(1560, 690, 2400, 420);
     Picture1.setBorder(true);
@@ -130,8 +149,9 @@ void Options_Form::design() {
 
     // The options panel, over the lower panel.
     add(Pic_search_settings);
-    // Tall enough to cover the window in every layout it opens in.
-    Pic_search_settings.move(20, 0, 4545, 2750);
+    // Tall enough to cover the window below the search strip at the heights the
+    // searches give it, and short enough to lie inside both layouts where it slides in.
+    Pic_search_settings.move(20, 0, 4545, 2160);
     Pic_search_settings.setBorder(true);
     Pic_search_settings.setVisible(false);
     check(Check9, u"جزء من كلمة", 2310, 45, 2160);
@@ -180,7 +200,7 @@ void Options_Form::design() {
 
     // The multi-verse panel.
     add(Picture6);
-    Picture6.move(20, 0, 4545, 2750);
+    Picture6.move(20, 0, 4545, 2160);
     Picture6.setBorder(true);
     Picture6.setVisible(false);
     Picture6.add(Label20);
