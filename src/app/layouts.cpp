@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/layout_columns.h"
+#include "app/main_window_values.h"
 #include "app/options_form.h"
 #include "forms/scoped_flag.h"
 
@@ -21,7 +22,6 @@ constexpr int kWideWidth = 9165;    // where the widening ends
 constexpr int kNarrowWidth = 4650;  // where the narrowing ends
 constexpr int kLowerPanelOffset = 400;
 constexpr int kRuleLeftNarrow = 30;
-constexpr int kRuleLeftWide = 4560;
 
 // Moves a panel up from the bottom of the window into its place in the layout; in a
 // window of any other height it lands at the top. It yields before each step.
@@ -61,7 +61,7 @@ void Options_Form::Image4_Click() {
             setWidth(width);
             loop.yield();
         }
-        for (int left = kRuleLeftNarrow; left <= kRuleLeftWide; left += 10) {
+        for (int left = kRuleLeftNarrow; left <= kColumnRuleLeftWide; left += 10) {
             ColumnRule.setLeft(left);
             loop.yield();
         }
@@ -88,7 +88,7 @@ void Options_Form::Image4_Click() {
         setHeight(kNarrowHeight);
         fitLowerPanel();
         // The rule goes behind the single column at once: nothing shows it moving.
-        for (int left = kRuleLeftWide; left >= kRuleLeftNarrow; --left) ColumnRule.setLeft(left);
+        for (int left = kColumnRuleLeftWide; left >= kRuleLeftNarrow; --left) ColumnRule.setLeft(left);
         arrangeOneColumn(*this, kNarrowWidth);
         Image4.setPicture(Image6.picture());
         for (int width = 9210; width >= 4565; width -= 190) {

@@ -16,6 +16,8 @@ inline constexpr int kFastTrackingInterval = 500;
 // The main window's heights: compact (the verse strip alone) and with the result list.
 inline constexpr int kCompactHeight = 1130;
 inline constexpr int kListedHeight = 2050;
+// The rule between the wide layout's columns rests here; the narrow layout slides it away.
+inline constexpr int kColumnRuleLeftWide = 4560;
 // The status strip's top in the compact window.
 inline constexpr int kCompactStatusTop = 720;
 

@@ -4,6 +4,7 @@
 // the folder of the subsystem that owns it.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "app/program_state.h"
@@ -127,6 +128,8 @@ public:
     // ---- settings (settings/)
     void save_Click();
     void load_Click();
+    // Where the settings file lives, decided once when the window is made.
+    const std::filesystem::path& settingsFile() const { return settingsFile_; }
 
     // ---- layouts and panels (app/layouts.cpp)
     void Image4_Click();
@@ -149,12 +152,14 @@ public:
 private:
     void design();       // the design-time properties (options_form_design.cpp)
     void wireHandlers(); // connects the controls' events to the handlers
+    bool applySavedOptions(); // items 2 to 10 of SaveList; false at a value rejected
 
     platform::Services services_;
     ProgramState& program_;
     bar::Top_Bar* topBar_ = nullptr;
     bool layoutSwitching_ = false; // a layout switch is between its first and last step
     store::VerseChannels channels_;
+    std::filesystem::path settingsFile_;
 };
 
 } // namespace sahifex::app

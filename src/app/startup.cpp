@@ -59,6 +59,10 @@ void Options_Form::Form_Load() {
     StartIt.setLeft(0);
 
     Show();
+    // Coming up, the window gives its search box the focus, as the window system does
+    // when it first activates it: that runs now, before the settings restore, so that
+    // the tracking the restore starts is not stopped by it afterwards.
+    Text1.SetFocus();
     const auto& screen = services_.screen;
     setTop(static_cast<int>(std::lround(screen.heightTwips() / 2.0 - height() / 2.0)));
     setLeft(static_cast<int>(std::lround(screen.widthTwips() / 2.0 - width() / 2.0)));

@@ -11,9 +11,14 @@ TEST_F(AppFixture, StartUpSwitchesToArabicOnceThenToEnglish) {
     fake.activeLayout = "00000409";
     main.Form_Load();
     const std::string log = fake.logLine();
-    // The layout loads come first and in this order; English is active afterwards.
+    // The layout loads come first and in this order; then the search box, which takes
+    // the focus as the window comes up, switches to Arabic for typing.
     EXPECT_EQ(log.rfind("layout:00000401 | layout:00000409", 0), 0u) << log;
-    EXPECT_EQ(fake.activeLayout, "00000409");
+    std::string layouts;
+    for (const std::string& line : fake.log)
+        if (line.rfind("layout:", 0) == 0) layouts += line + " ";
+    EXPECT_EQ(layouts, "layout:00000401 layout:00000409 layout:00000401 ");
+    EXPECT_EQ(main.focused(), &main.Text1);
 }
 
 TEST_F(AppFixture, StartUpFillsTheSurahPickerWith115Items) {

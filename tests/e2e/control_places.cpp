@@ -41,6 +41,11 @@ PixelRect ControlPlaces::optionsCheck(forms::CheckBox app::Options_Form::*box) {
     return placeOf(main_.*box);
 }
 
+PixelRect ControlPlaces::saveButton() {
+    openOptions();
+    return placeOf(main_.save);
+}
+
 int ControlPlaces::outerHeightWithOptions() {
     openOptions();
     return pixels(main_.height());

@@ -28,8 +28,13 @@ public:
     PixelRect searchBox() { return placeOf(main_.Text1); }
     PixelRect trackingCheck() { return placeOf(main_.Check8); }
     PixelRect barSearching() { return placeOf(bar_.Searching); }
-    // With the options panel opened by its command word.
+    PixelRect barClose() { return placeOf(bar_.Image2); }
+    PixelRect barSettings() { return placeOf(bar_.Settings); }
+    // Opens the options panel as the bar's gear does; the places below then follow it.
+    void openOptionsFromTheBar() { bar_.Settings_Click(); }
+    // With the options panel opened by its command word, unless it is open already.
     PixelRect optionsCheck(forms::CheckBox app::Options_Form::*box);
+    PixelRect saveButton();
     // The window's outer height in pixels once the options panel is open.
     int outerHeightWithOptions();
     // The send image once a chosen verse has fitted the window to outerHeight pixels:

@@ -1,0 +1,15 @@
+#pragma once
+// Replacing a small file whole: the new bytes go to a temporary file in the same folder,
+// which is then renamed over the old file, so that a crash, a full disk or a power cut
+// leaves either the old file or the new one, never a part of either.
+
+#include <filesystem>
+#include <string_view>
+
+namespace sahifex::settings {
+
+// Creates the file's folder when it is missing. False, with the old file untouched and
+// no temporary file left behind, when any step fails.
+bool replaceFile(const std::filesystem::path& file, std::string_view bytes);
+
+} // namespace sahifex::settings

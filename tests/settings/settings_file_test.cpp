@@ -1,0 +1,175 @@
+// Saving the options and restoring them at start-up, on the fake platform, in a
+// program folder of the test's own.
+
+#include <cmath>
+
+#include "settings/settings_files.h"
+#include "store/win1256.h"
+#include "support/app_fixture.h"
+
+namespace sahifex::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// One start of the program on the fakes, from the given folder.
+struct Start {
+    explicit Start(const fs::path& programDir)
+        : services(fake.services(programDir)), main(services, program), bar(services, program, main) {
+        main.setTopBar(bar);
+        main.Form_Load();
+    }
+    platform::fake::FakeSystem fake;
+    platform::Services services;
+    app::ProgramState program;
+    app::Options_Form main;
+    bar::Top_Bar bar;
+};
+
+// What the settings touch, in one line.
+std::string optionsOf(const app::Options_Form& main) {
+    std::string line = "ftx1=" + utf8(main.ftx1.text()) + " ftx2=" + utf8(main.ftx2.text());
+    for (const forms::CheckBox* box : {&main.Check6, &main.Check3, &main.Check2, &main.Check4,
+                                       &main.Check5, &main.Check7, &main.Check1, &main.Check8})
+        line += " " + box->name() + "=" + std::to_string(box->value());
+    return line + " interval=" + std::to_string(main.Timer2.interval());
+}
+
+struct SettingsFile : ::testing::Test {
+    TempFolder folder;
+    fs::path file() const { return folder.path() / "Sahifex.ini"; }
+};
+
+// A start without the file: the options as designed, but for the clipboard option,
+// which the search box clears as it takes the focus.
+constexpr const char* kWithoutFile =
+    "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=0 Check4=0 Check5=1 Check7=0 Check1=0 Check8=0 interval=0";
+
+TEST_F(SettingsFile, SaveWritesTheElevenItemsBesideTheProgramAndNothingElse) {
+    Start start(folder.path());
+    auto& main = start.main;
+    main.setLeft(6240);
+    main.setTop(3285);
+    main.ftx1.setText(u"20");
+    for (forms::CheckBox* box : {&main.Check6, &main.Check2, &main.Check5, &main.Check7}) box->userClick();
+    start.fake.clearLog();
+    main.save.setValue(true);
+    EXPECT_EQ(readBytes(file()), "6240*3285*20*12*1*0*1*0*0*1*0*\r\n");
+    EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"Sahifex.ini"});
+    EXPECT_EQ(start.fake.logLine(), "");
+}
+
+TEST_F(SettingsFile, StartUpWithoutTheFileFallsBackAndLeavesTrackingOff) {
+    Start start(folder.path());
+    auto& main = start.main;
+    EXPECT_EQ(optionsOf(main), kWithoutFile);
+    // Pressed again with options changed, it only sets the two sizes.
+    main.ftx1.setText(u"20");
+    main.ftx2.setText(u"9");
+    main.Check2.setValue(1);
+    main.load.setValue(true);
+    EXPECT_EQ(optionsOf(main),
+              "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=1 Check4=0 Check5=1 Check7=0 Check1=0 Check8=0 interval=0");
+}
+
+struct Restore {
+    const char* what;
+    std::string bytes;
+    std::string options;
+};
+
+TEST_F(SettingsFile, StartUpRestoresWhatTheFileHoldsOrFallsBack) {
+    const std::string ninthIsTwo = "6240*3285*20*14*1*1*1*0*0*2*1*\r\n";
+    const Restore cases[] = {
+        {"saved with the clipboard option", "6240*3285*20*14*1*0*1*0*1*1*0*\r\n",
+         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 Check8=1 interval=700"},
+        {"saved without it", "6240*3285*16*12*0*1*0*0*0*0*1*\r\n",
+         "ftx1=16 ftx2=12 Check6=0 Check3=1 Check2=0 Check4=0 Check5=0 Check7=0 Check1=1 Check8=1 interval=500"},
+        {"without CR LF", "6240*3285*20*14*1*0*1*0*1*1*0*",
+         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 Check8=1 interval=700"},
+        {"UTF-8 digits where Windows-1256 text belongs",
+         "6240*3285*\xd9\xa2\xd9\xa0*14*1*0*1*0*1*1*0*\r\n",
+         "ftx1=" + store::toUtf8(store::decodeWin1256("\xd9\xa2\xd9\xa0")) +
+             " ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 Check8=1 interval=700"},
+        {"ten items", "6240*3285*20*14*1*1*1*0*1*1*\r\n", kWithoutFile},
+        {"an empty file", "", kWithoutFile},
+        {"bytes of no settings", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), kWithoutFile},
+        // The items before the rejected one stay applied; nothing after it is run.
+        {"a check box's item 2", ninthIsTwo,
+         "ftx1=16 ftx2=12 Check6=1 Check3=1 Check2=1 Check4=0 Check5=0 Check7=0 Check1=0 Check8=0 interval=0"},
+        {"a NUL for a check box", std::string("6240*3285*20*14*1*\0*1*0*0*0*0*\r\n", 32),
+         "ftx1=16 ftx2=12 Check6=1 Check3=0 Check2=0 Check4=0 Check5=1 Check7=0 Check1=0 Check8=0 interval=0"},
+    };
+    for (const Restore& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(file(), c.bytes);
+        const Start start(folder.path());
+        EXPECT_EQ(optionsOf(start.main), c.options);
+    }
+}
+
+// The window as the restore leaves it: position, lower panel, layout picture.
+std::string placeOf(const app::Options_Form& main) {
+    return std::to_string(main.left()) + "," + std::to_string(main.top()) +
+           " Picture8.top=" + std::to_string(main.Picture8.top()) + " Image4=" + main.Image4.picture();
+}
+
+TEST_F(SettingsFile, TheSavedLayoutPlacesTheWindowAndNeverTheSavedPosition) {
+    Start start(folder.path());
+    auto& main = start.main;
+    start.fake.screenWidth = 1280 * 15;
+    start.fake.screenHeight = 800 * 15;
+    const int picture8Top = main.Picture8.top();
+    const std::string wide = "6240*3285*16*12*0*0*0*1*0*0*0*\r\n";
+    const std::string narrow = "6240*3285*16*12*0*0*0*0*0*0*0*\r\n";
+
+    main.move(0, 0, main.width(), main.height());
+    writeBytes(file(), wide);
+    main.load.setValue(true);
+    const auto centred = [](int screen, int window) { return std::to_string(std::lround((screen - window) / 2.0)); };
+    EXPECT_EQ(placeOf(main), centred(1280 * 15, main.width()) + "," +
+                                 centred(800 * 15, main.height()) + " Picture8.top=" +
+                                 std::to_string(picture8Top) + " Image4=" + main.Image6.picture())
+        << "centred on the screen";
+
+    main.move(0, 0, main.width(), main.height());
+    writeBytes(file(), narrow);
+    main.load.setValue(true);
+    EXPECT_EQ(placeOf(main), "0,0 Picture8.top=415 Image4=" + main.Image5.picture());
+}
+
+TEST_F(SettingsFile, ASaveThatCannotWriteSaysSoAndChangesNothing) {
+    // The program's folder and the configuration folder both lie below a regular file,
+    // which nobody can write into, root included.
+    writeBytes(folder.path() / "plain", "");
+    const ScopedEnv config("XDG_CONFIG_HOME", (folder.path() / "plain" / "config").string());
+    Start start(folder.path() / "plain" / "program");
+    const fs::path place = folder.path() / "plain/config/sahifex/Sahifex.ini";
+    ASSERT_EQ(start.main.settingsFile(), place);
+    start.main.Check2.setValue(1);
+    start.fake.clearLog();
+    start.main.save.setValue(true);
+    EXPECT_EQ(start.fake.logLine(), "message:تعذّر حفظ الخيارات في الملف:\n" + place.string() +
+                                        "\nلم يتغيّر شيء في الملف السابق. تأكّد من أن المجلد يقبل الكتابة وأن في القرص مساحة كافية.|حفظ الخيارات");
+    EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"plain"});
+    EXPECT_EQ(optionsOf(start.main),
+              "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=1 Check4=0 Check5=1 Check7=0 Check1=0 Check8=0 interval=0");
+}
+
+TEST_F(SettingsFile, ASaveCutShortKeepsTheOldFile) {
+    const std::string old = "6240*3285*20*14*1*0*1*0*1*1*0*\r\n";
+    writeBytes(file(), old);
+    Start start(folder.path());
+    start.main.Check6.setValue(0);
+    start.fake.clearLog();
+    {
+        const FileSizeLimit fullDisk(static_cast<long>(old.size()) - 8);
+        start.main.save.setValue(true);
+    }
+    EXPECT_EQ(readBytes(file()), old);
+    EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"Sahifex.ini"});
+    EXPECT_EQ(start.fake.logLine().rfind("message:تعذّر حفظ الخيارات", 0), 0u) << start.fake.logLine();
+}
+
+} // namespace
+} // namespace sahifex::testing

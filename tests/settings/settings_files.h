@@ -1,0 +1,59 @@
+#pragma once
+// Folders and files for the settings tests: each test works in a temporary folder of
+// its own, never in the source tree or the user's configuration.
+
+#include <filesystem>
+#include <sys/resource.h>
+#include <string>
+#include <vector>
+
+namespace sahifex::testing {
+
+// A new empty folder under the system's temporary folder, removed with the object.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+void writeBytes(const std::filesystem::path& file, const std::string& bytes);
+std::string readBytes(const std::filesystem::path& file);
+// The names of the entries of a folder, sorted.
+std::vector<std::string> entriesOf(const std::filesystem::path& folder);
+
+// Sets an environment variable for the object's life ("" removes it), then puts the
+// old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(std::string name, const std::string& value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string name_;
+    bool had_ = false;
+    std::string old_;
+};
+
+// Files this process writes may grow to this many bytes at most while the object
+// lives: a write beyond fails as on a full disk, for root as for anyone.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlim_t oldSoft_ = 0;
+    void (*oldHandler_)(int) = nullptr;
+};
+
+} // namespace sahifex::testing
