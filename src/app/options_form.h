@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/keep_on_screen.h"
 #include "app/program_state.h"
 #include "forms/forms.h"
 #include "platform/services.h"
@@ -21,6 +22,7 @@ public:
     // The floating bar, which start-up loads; set before Form_Load runs.
     void setTopBar(bar::Top_Bar& bar) { topBar_ = &bar; }
     bar::Top_Bar& topBar() { return *topBar_; }
+    bool hasTopBar() const { return topBar_ != nullptr; }
 
     // ---- controls, in their containers (see options_form_design.cpp)
     forms::PictureBox Picture8{"Picture8"};          // the lower panel
@@ -148,6 +150,7 @@ private:
     ProgramState& program_;
     bar::Top_Bar* topBar_ = nullptr;
     store::VerseChannels channels_;
+    KeepOnScreen keepOnScreen_{*this};
 };
 
 } // namespace sahifex::app
