@@ -17,8 +17,15 @@ void showNotice(app::Options_Form& form, const std::u16string& text) {
     const int needed = form.services().metrics.wrappedTextHeight(text, label.width(),
                                                                  label.fontSize());
     label.setHeight(std::max(kDesignTextHeight, needed));
-    form.Picture1.setHeight(label.top() + label.height() + label.left());
-    form.Picture1.setVisible(true);
+    forms::PictureBox& panel = form.Picture1;
+    panel.setHeight(label.top() + label.height() + label.left());
+    // The window grows to hold the whole panel, with the panel's own margin below it.
+    const int neededHeight = panel.top() + panel.height() + label.left();
+    if (form.height() < neededHeight) {
+        form.setHeight(neededHeight);
+        form.fitLowerPanel();
+    }
+    panel.setVisible(true);
 }
 
 std::u16string verseFileFault(const std::string& fileName) {

@@ -10,7 +10,7 @@ namespace sahifex::app {
 class Options_Form;
 
 // Shows text in the notice panel, wrapped, with the panel fitted to hold it (never
-// smaller than designed).
+// smaller than designed) and the window grown to hold the panel.
 void showNotice(Options_Form& form, const std::u16string& text);
 
 // The message for a verse file that is missing, unreadable or shorter than it must be.

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/keep_on_screen.h"
 #include "app/program_state.h"
 #include "forms/forms.h"
 #include "platform/services.h"
@@ -22,6 +23,7 @@ public:
     // The floating bar, which start-up loads; set before Form_Load runs.
     void setTopBar(bar::Top_Bar& bar) { topBar_ = &bar; }
     bar::Top_Bar& topBar() { return *topBar_; }
+    bool hasTopBar() const { return topBar_ != nullptr; }
 
     // ---- controls, in their containers (see options_form_design.cpp)
     forms::PictureBox Picture8{"Picture8"};          // the lower panel
@@ -160,6 +162,7 @@ private:
     bool layoutSwitching_ = false; // a layout switch is between its first and last step
     store::VerseChannels channels_;
     std::filesystem::path settingsFile_;
+    KeepOnScreen keepOnScreen_{*this};
 };
 
 } // namespace sahifex::app

@@ -71,8 +71,7 @@ void Options_Form::Form_Load() {
     load.setValue(true);
     Command1_Click();
 
-    bar.setTop(top() - bar.height() - 50);
-    bar.setLeft(left() + 60);
+    bar.dockToMain();
 }
 
 // Closing the main window only gives the English layout back; the program goes on with

@@ -50,8 +50,16 @@ void Top_Bar::Title_MouseMove(const forms::MouseEvent& e) {
         main_.setLeft(static_cast<int>(std::lround(main_.left() - (anchorX - e.x))));
     if (main_.windowState() == forms::Normal)
         main_.setTop(static_cast<int>(std::lround(main_.top() - (anchorY - e.y))));
-    setTop(main_.top() - height() - 50);
-    setLeft(main_.left() + 60);
+    dockToMain();
+}
+
+void Top_Bar::dockToMain() {
+    setTop(main_.top() - height() - kDockGap);
+    setLeft(main_.left() + kDockIndent);
+}
+
+bool Top_Bar::dockedToMain() const {
+    return top() == main_.top() - height() - kDockGap && left() == main_.left() + kDockIndent;
 }
 
 // Every step of the fold and the unfold yields, so watcher ticks and clicks run in

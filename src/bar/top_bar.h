@@ -44,6 +44,13 @@ public:
     void Title_MouseMove(const forms::MouseEvent& e);
     void Title_DblClick();
 
+    // The docking rule: the bar sits kDockGap twips above the main window's top edge,
+    // kDockIndent in from its left edge.
+    void dockToMain();
+    bool dockedToMain() const;
+    static constexpr int kDockGap = 50;
+    static constexpr int kDockIndent = 60;
+
     // The drag anchor: the last mouse-down on Title, twips relative to Title.
     int32_t anchorX = 0;
     int32_t anchorY = 0;

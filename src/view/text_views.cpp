@@ -5,21 +5,22 @@
 #include <QPlainTextEdit>
 
 #include "platform/qt/handler_guard.h"
+#include "view/wrapped_label.h"
 
 namespace sahifex::view {
 
 using platform::qt::runHandler;
 
 LabelView::LabelView(forms::Label& label, QWidget* parent)
-    : ControlView(label, new QLabel(parent)), label_(label),
+    : ControlView(label, new WrappedLabel(parent)), label_(label),
       widget_(static_cast<QLabel*>(widget())) {
     widget_->setTextFormat(Qt::PlainText);
 }
 
 void LabelView::apply(forms::Change change) {
     if (change != forms::Change::Text) return ControlView::apply(change);
-    // A wrapped label grows downwards from its first line; a single line sits in the
-    // middle of its height.
+    // A wrapped label grows downwards from its first line (WrappedLabel draws it); a
+    // single line sits in the middle of its height.
     widget_->setWordWrap(label_.wordWrap());
     // Right-aligned whatever the text: digits alone would otherwise go to the left.
     widget_->setAlignment(Qt::AlignRight | Qt::AlignAbsolute |

@@ -1,5 +1,6 @@
 #pragma once
-// Label → QLabel; TextBox → QLineEdit, or QPlainTextEdit when it is multi-line.
+// Label → QLabel (a WrappedLabel, which draws word-wrapped captions itself); TextBox →
+// QLineEdit, or QPlainTextEdit when it is multi-line.
 
 #include "forms/text_controls.h"
 #include "view/control_view.h"

@@ -126,6 +126,9 @@ void WindowGeometrySync::takeFromWindow() {
         }
     });
     taking_ = false;
+    // A handler that answered the change (keeping the window on the screen) may have
+    // placed the form elsewhere: the window follows it.
+    applyToWindow();
 }
 
 void WindowGeometrySync::takeWindowState() {

@@ -84,8 +84,12 @@ public:
     // ---- screen
     int widthTwips() const override { return screenWidth; }
     int heightTwips() const override { return screenHeight; }
+    ScreenArea availableArea(int, int) const override {
+        return available.width > 0 ? available : ScreenArea{0, 0, screenWidth, screenHeight};
+    }
     int screenWidth = 1920 * 15;
     int screenHeight = 1080 * 15;
+    ScreenArea available; // the whole screen while it is empty
 
 private:
     struct TimerSlot {

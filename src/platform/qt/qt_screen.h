@@ -1,5 +1,5 @@
 #pragma once
-// The primary screen's size in twips.
+// The screens as Qt reports them, in twips.
 
 #include "platform/screen.h"
 
@@ -9,6 +9,7 @@ class QtScreen : public Screen {
 public:
     int widthTwips() const override;
     int heightTwips() const override;
+    ScreenArea availableArea(int xTwips, int yTwips) const override;
 };
 
 } // namespace sahifex::platform::qt

@@ -2,22 +2,20 @@
 
 #include <QFontMetrics>
 #include <algorithm>
-#include <climits>
 
 #include "platform/qt/program_font.h"
 #include "platform/qt/twips.h"
+#include "platform/qt/wrapped_text.h"
 
 namespace sahifex::platform::qt {
 
 int QtTextMetrics::wrappedTextHeight(const std::u16string& text, int widthTwips,
                                      int fontPoints) const {
-    const QFontMetrics metrics(programFont(fontPoints));
-    const int width = std::max(1, toPixels(widthTwips));
+    const QFont font = programFont(fontPoints);
     // An empty label still takes one line, as a label with a blank caption does.
     const QString shown = text.empty() ? QStringLiteral(" ") : QString::fromStdU16String(text);
-    const QRect bounds = metrics.boundingRect(QRect(0, 0, width, INT_MAX / 2),
-                                              Qt::TextWordWrap | Qt::AlignTop, shown);
-    return toTwips(std::max(bounds.height(), metrics.height()));
+    const WrappedText wrapped(shown, font, toPixels(widthTwips));
+    return toTwips(std::max(wrapped.height(), QFontMetrics(font).height()));
 }
 
 } // namespace sahifex::platform::qt
