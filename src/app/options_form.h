@@ -136,6 +136,9 @@ public:
     const platform::Services& services() const { return services_; }
     ProgramState& program() { return program_; }
     store::VerseChannels& verseChannels() { return channels_; }
+    // While the search by number runs (it yields, waits for the paste and shows its
+    // message), copy tracking's ticks only blink.
+    bool numberSearchRunning() const { return numberSearchRunning_; }
 
 private:
     void design();       // the design-time properties (options_form_design.cpp)
@@ -145,6 +148,7 @@ private:
     ProgramState& program_;
     bar::Top_Bar* topBar_ = nullptr;
     store::VerseChannels channels_;
+    bool numberSearchRunning_ = false;
 };
 
 } // namespace sahifex::app
