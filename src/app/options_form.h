@@ -150,6 +150,9 @@ public:
     const platform::Services& services() const { return services_; }
     ProgramState& program() { return program_; }
     store::VerseChannels& verseChannels() { return channels_; }
+    // While the search by number runs (it yields, waits for the paste and shows its
+    // message), copy tracking's ticks only blink.
+    bool numberSearchRunning() const { return numberSearchRunning_; }
 
 private:
     void design();       // the design-time properties (options_form_design.cpp)
@@ -161,6 +164,7 @@ private:
     bar::Top_Bar* topBar_ = nullptr;
     bool layoutSwitching_ = false; // a layout switch is between its first and last step
     store::VerseChannels channels_;
+    bool numberSearchRunning_ = false;
     std::filesystem::path settingsFile_;
     KeepOnScreen keepOnScreen_{*this};
 };

@@ -81,11 +81,13 @@ void Options_Form::Command1_Click() {
     }
 
     List1.setVisible(false);
+    const std::u16string termBeforeYield = Text1.text();
     services_.loop.yield();
-    // A search started during the yield (by a tick of copy tracking) has taken the
-    // word and emptied the box; its result stands. Searching for "" would list every
-    // verse.
-    if (Text1.text().empty()) {
+    // A search started during the yield (by a tick of copy tracking) has taken the box:
+    // a word search or a search by number that found its verse emptied it, one that
+    // ended with "انتهت السورة" left its surah code there. Its result stands; searching
+    // for "" would list every verse, and a surah code is no word.
+    if (Text1.text() != termBeforeYield) {
         List1.setVisible(true);
         return;
     }

@@ -69,6 +69,10 @@ void Options_Form::Timer2_Timer() {
     bar::Top_Bar& bar = topBar();
     bar.ensureLoaded();
     blink(bar, program_);
+    // A search by number started by a click by hand is running and yielding: the copy
+    // waits for the next tick, so that nothing changes the search box or the reference
+    // under it.
+    if (numberSearchRunning()) return;
 
     const std::u16string first = services_.clipboard.text();
     const std::u16string clipText = services_.clipboard.text();

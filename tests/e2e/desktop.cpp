@@ -77,11 +77,21 @@ std::string windowNameOf(WindowId window) {
     return name;
 }
 
-bool isUtilityWindow(WindowId window) {
+namespace {
+// Whether the first type in the window's _NET_WM_WINDOW_TYPE is this one.
+bool hasWindowType(WindowId window, const std::string& type) {
     const CommandResult result = run({"xprop", "-id", idText(window), "_NET_WM_WINDOW_TYPE"});
     const size_t eq = result.out.find('=');
-    return eq != std::string::npos &&
-           result.out.find("_NET_WM_WINDOW_TYPE_UTILITY", eq) == eq + 2;
+    return eq != std::string::npos && result.out.find(type, eq) == eq + 2;
+}
+} // namespace
+
+bool isUtilityWindow(WindowId window) {
+    return hasWindowType(window, "_NET_WM_WINDOW_TYPE_UTILITY");
+}
+
+bool isDialogWindow(WindowId window) {
+    return hasWindowType(window, "_NET_WM_WINDOW_TYPE_DIALOG");
 }
 
 WindowId activeWindow() { return windowFrom(run({"xdotool", "getactivewindow"})); }

@@ -27,6 +27,8 @@ FrameExtents frameOf(WindowId window);
 std::string windowNameOf(WindowId window);
 // Whether the window's _NET_WM_WINDOW_TYPE names a utility (tool) window.
 bool isUtilityWindow(WindowId window);
+// Whether the window's _NET_WM_WINDOW_TYPE names a dialog (a message box).
+bool isDialogWindow(WindowId window);
 
 WindowId activeWindow(); // _NET_ACTIVE_WINDOW; 0 when none
 WindowId focusWindow();  // the window that has the input focus; 0 when none

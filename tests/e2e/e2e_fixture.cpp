@@ -27,6 +27,17 @@ std::string E2eTest::editorTextAfterChange() {
     return scene->saveEditor();
 }
 
+void E2eTest::clickSearchingImage() {
+    const PixelRect image = places().barSearching();
+    clickAt(scene->barWindow(), image.centerX(), image.centerY());
+    sleepFor(100ms);
+}
+
+void E2eTest::copyLine(int n) {
+    scene->selectEditorLine(n);
+    pressKeys("ctrl+c");
+}
+
 const VerseData& verses() {
     static const VerseData data(std::filesystem::path(SAHIFEX_PROGRAM).parent_path());
     return data;

@@ -24,6 +24,11 @@ public:
     void searchFor(const std::string& word);
     // The editor's text once it has changed, saved; "" marks that nothing changed.
     std::string editorTextAfterChange();
+    // Clicks the bar's Searching image, which switches copy tracking; the editor keeps
+    // the focus.
+    void clickSearchingImage();
+    // Selects line n (from 1) in the editor and copies it.
+    void copyLine(int n);
 
     ControlPlaces& places();
 

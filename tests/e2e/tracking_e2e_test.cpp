@@ -10,21 +10,12 @@ constexpr auto kThreeTicks = 2100ms;
 
 class Tracking : public E2eTest {
 protected:
-    void clickSearchingImage() {
-        const PixelRect image = places().barSearching();
-        clickAt(scene->barWindow(), image.centerX(), image.centerY());
-        sleepFor(100ms);
-    }
     // The main window's own switch; the user then goes back to the editor.
     void startTrackingWithCheckBox() {
         const PixelRect box = places().trackingCheck();
         clickAt(scene->mainWindow(), box.x + box.width - 8, box.centerY());
         sleepFor(100ms);
         scene->clickIntoEditor();
-    }
-    void copyLine(int n) {
-        scene->selectEditorLine(n);
-        pressKeys("ctrl+c");
     }
     std::string verseOf(const std::string& word) {
         const auto found = verses().wholeWordMatches(word);
