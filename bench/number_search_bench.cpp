@@ -20,7 +20,7 @@ namespace {
 void TickToPaste(benchmark::State& state, std::u16string reference) {
     platform::fake::FakeSystem keyboard;
     platform::qt::QtServices qt;
-    const platform::Services services = qt.with(keyboard, keyboard, SAHIFEX_DATA_DIR);
+    const platform::Services services = qt.with(keyboard, keyboard, keyboard, SAHIFEX_DATA_DIR);
     app::ProgramState program;
     app::Options_Form main(services, program);
     bar::Top_Bar bar(services, program, main);

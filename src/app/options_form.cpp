@@ -27,6 +27,7 @@ void Options_Form::wireHandlers() {
     SendIt.Click = [this] { SendIt_Click(); };
     Timer2.TimerEvent = [this] { Timer2_Timer(); };
     Check7.Click = [this] { Check7_Click(); };
+    Check3.Click = [this] { Check3_Click(); };
     Check8.Click = [this] { Check8_Click(); };
     Label8.Click = [this] { Label8_Click(); };
     StartIt.Click = [this] { StartIt_Click(); };

@@ -121,6 +121,7 @@ public:
     // ---- copy tracking (tracking/)
     void Timer2_Timer();
     void Check7_Click();
+    void Check3_Click(); // settings/autostart_option.cpp
     void Check8_Click();
     void Label8_Click();
     void StartIt_Click();
@@ -165,6 +166,7 @@ private:
     bool layoutSwitching_ = false; // a layout switch is between its first and last step
     store::VerseChannels channels_;
     bool numberSearchRunning_ = false;
+    bool autostartReverting_ = false;
     std::filesystem::path settingsFile_;
     KeepOnScreen keepOnScreen_{*this};
 };

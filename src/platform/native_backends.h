@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/autostart.h"
 #include "platform/clipboard.h"
 #include "platform/foreground_window.h"
 #include "platform/keyboard_layouts.h"
@@ -22,6 +23,7 @@ struct NativeBackends {
     std::unique_ptr<Keystrokes> keystrokes;
     std::unique_ptr<KeyboardLayouts> layouts;
     std::unique_ptr<SingleInstance> singleInstance;
+    std::unique_ptr<Autostart> autostart;
     std::string problems;
 };
 

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "platform/autostart.h"
 #include "platform/clipboard.h"
 #include "platform/event_loop.h"
 #include "platform/keyboard_layouts.h"
@@ -23,6 +24,7 @@ struct Services {
     TextMetrics& metrics;
     EventLoop& loop;
     Screen& screen;
+    Autostart& autostart;
     std::filesystem::path programDir; // where the verse files and the settings file lie
 };
 

@@ -31,6 +31,7 @@ void fillGaps(platform::NativeBackends& backends) {
         backends.layouts = std::make_unique<program::StandInKeyboardLayouts>(backends.problems);
     if (!backends.foregroundWindow)
         backends.foregroundWindow = std::make_unique<program::StandInForegroundWindow>();
+    if (!backends.autostart) backends.autostart = std::make_unique<program::StandInAutostart>();
 }
 
 } // namespace
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
     fillGaps(native);
     platform::qt::QtServices qt;
     const platform::Services services =
-        qt.with(*native.keystrokes, *native.layouts,
+        qt.with(*native.keystrokes, *native.layouts, *native.autostart,
                 QCoreApplication::applicationDirPath().toStdString(), native.clipboard.get());
 
     app::ProgramState program;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/autostart.h"
 #include "platform/foreground_window.h"
 #include "platform/keyboard_layouts.h"
 #include "platform/keystrokes.h"
@@ -35,6 +36,12 @@ class StandInForegroundWindow : public platform::ForegroundWindow {
 public:
     void remember() override {}
     void handBack() override {}
+};
+
+// Without an autostart backend the option cannot take effect, and says so.
+class StandInAutostart : public platform::Autostart {
+public:
+    bool setEnabled(bool) override { return false; }
 };
 
 } // namespace sahifex::program

@@ -33,6 +33,8 @@ bool writableFolder(const fs::path& dir) {
 }
 #endif
 
+} // namespace
+
 fs::path userConfigFolder() {
 #ifdef _WIN32
     if (const wchar_t* appData = _wgetenv(L"APPDATA"); appData && *appData) return appData;
@@ -43,8 +45,6 @@ fs::path userConfigFolder() {
 #endif
     return {};
 }
-
-} // namespace
 
 fs::path settingsFilePath(const fs::path& programDir) {
     if (writableFolder(programDir)) return programDir / kFileName;

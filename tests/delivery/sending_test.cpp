@@ -198,7 +198,8 @@ TEST(SendingMoment, EnterPastesWithTheBlinkPhaseSetAndTheSearchBoxEmpty) {
     Watching watching(fake);
     auto s = fake.services();
     sahifex::platform::Services services{s.clipboard, watching, s.layouts, s.topmost,
-                                         s.messages, s.metrics, s.loop, s.screen, s.programDir};
+                                         s.messages, s.metrics, s.loop, s.screen, s.autostart,
+                                         s.programDir};
     sahifex::app::ProgramState program;
     sahifex::app::Options_Form form(services, program);
     form.List1.AddItem(kPlain255 + u" 255");

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     platform::fake::FakeSystem keyboard; // no keys are sent, no layout switched
     platform::qt::QtServices qt;
     const platform::Services services =
-        qt.with(keyboard, keyboard, QCoreApplication::applicationDirPath().toStdString());
+        qt.with(keyboard, keyboard, keyboard, QCoreApplication::applicationDirPath().toStdString());
     app::ProgramState program;
     app::Options_Form main(services, program);
     bar::Top_Bar bar(services, program, main);

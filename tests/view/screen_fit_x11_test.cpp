@@ -30,7 +30,7 @@ using platform::qt::toPixels;
 // docked above it; keyboard and layouts are the fake's.
 struct ProgramWindows {
     explicit ProgramWindows(const fs::path& programDir)
-        : services(qt.with(fake, fake, programDir)) {
+        : services(qt.with(fake, fake, fake, programDir)) {
         main.setTopBar(bar);
         main.LongVerseText =
             std::u16string(store::kLongVersePart1) + std::u16string(store::kLongVersePart2);

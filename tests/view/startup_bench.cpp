@@ -19,7 +19,7 @@ namespace {
 void BothWindowsDrawn(benchmark::State& state) {
     platform::fake::FakeSystem keyboard;
     platform::qt::QtServices qt;
-    const platform::Services services = qt.with(keyboard, keyboard, SAHIFEX_DATA_DIR);
+    const platform::Services services = qt.with(keyboard, keyboard, keyboard, SAHIFEX_DATA_DIR);
     long residentAfter = 0;
     for (auto _ : state) {
         app::ProgramState program;

@@ -70,7 +70,7 @@ struct VerseLabel : ::testing::Test {
                                 fakeServices.layouts,   fakeServices.topmost,
                                 fakeServices.messages,  metrics,
                                 fakeServices.loop,      fakeServices.screen,
-                                fakeServices.programDir};
+                                fakeServices.autostart, fakeServices.programDir};
     app::ProgramState program;
     app::Options_Form form{services, program};
     platform::qt::WindowRegistry windows;

@@ -11,7 +11,8 @@ namespace sahifex::platform::fake {
 FakeSystem::FakeSystem() = default;
 
 Services FakeSystem::services(std::filesystem::path programDir) {
-    return Services{*this, *this, *this, *this, *this, *this, *this, *this, std::move(programDir)};
+    return Services{*this, *this, *this, *this, *this,
+                    *this, *this, *this, *this, std::move(programDir)};
 }
 
 std::string FakeSystem::logLine() const {
@@ -101,6 +102,15 @@ void FakeSystem::attach(forms::Timer& timer) {
         for (auto& slot : timers_)
             if (slot.timer == &c) slot.dueMs = nowMs + slot.timer->interval();
     }));
+}
+
+bool FakeSystem::setEnabled(bool enabled) {
+    if (!autostartWritable) {
+        log.push_back("autostart failed");
+        return false;
+    }
+    log.push_back(enabled ? "autostart:on" : "autostart:off");
+    return true;
 }
 
 void FakeSystem::exitNow() {

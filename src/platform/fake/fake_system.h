@@ -22,7 +22,8 @@ class FakeSystem : public Clipboard,
                    public MessageBox,
                    public TextMetrics,
                    public EventLoop,
-                   public Screen {
+                   public Screen,
+                   public Autostart {
 public:
     FakeSystem();
 
@@ -90,6 +91,10 @@ public:
     int screenWidth = 1920 * 15;
     int screenHeight = 1080 * 15;
     ScreenArea available; // the whole screen while it is empty
+
+    // ---- autostart: logs "autostart:on" or "autostart:off"
+    bool setEnabled(bool enabled) override;
+    bool autostartWritable = true;
 
 private:
     struct TimerSlot {

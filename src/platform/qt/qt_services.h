@@ -1,6 +1,6 @@
 #pragma once
-// The Qt backends of the program, together: everything but the keyboard and the
-// foreground window, whose backends depend on the window system.
+// The Qt backends of the program, together: everything but the keyboard, the foreground
+// window and the autostart, whose backends depend on the platform.
 
 #include <filesystem>
 
@@ -27,11 +27,11 @@ struct QtServices {
 
     // The services with the platform's keyboard backends, and its own clipboard when it
     // has one (else Qt's).
-    Services with(Keystrokes& keystrokes, KeyboardLayouts& layouts,
+    Services with(Keystrokes& keystrokes, KeyboardLayouts& layouts, Autostart& autostart,
                   std::filesystem::path programDir, Clipboard* nativeClipboard = nullptr) {
         return Services{nativeClipboard ? *nativeClipboard : clipboard,
                         keystrokes, layouts, topmost, messages, metrics, loop, screen,
-                        std::move(programDir)};
+                        autostart, std::move(programDir)};
     }
 };
 

@@ -4,6 +4,8 @@
 #include "platform/x11/x11_foreground_window.h"
 #include "platform/x11/x11_keyboard_layouts.h"
 #include "platform/x11/x11_keystrokes.h"
+#include "platform/xdg/xdg_autostart.h"
+#include "settings/settings_place.h"
 
 namespace sahifex::platform {
 
@@ -30,6 +32,10 @@ NativeBackends createNativeBackends() {
         backends.foregroundWindow = std::move(foreground);
     }
     addProblem(backends.problems, error);
+    std::error_code unknown;
+    backends.autostart = std::make_unique<xdg::XdgAutostart>(
+        settings::userConfigFolder() / "autostart",
+        std::filesystem::read_symlink("/proc/self/exe", unknown));
     return backends;
 }
 
