@@ -28,6 +28,7 @@ public:
     PixelRect searchBox() { return placeOf(main_.Text1); }
     PixelRect trackingCheck() { return placeOf(main_.Check8); }
     PixelRect barSearching() { return placeOf(bar_.Searching); }
+    PixelRect barSettings() { return placeOf(bar_.Settings); }
     // With the options panel opened by its command word.
     PixelRect optionsCheck(forms::CheckBox app::Options_Form::*box);
     // The window's outer height in pixels once the options panel is open.
