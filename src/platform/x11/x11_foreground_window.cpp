@@ -23,6 +23,7 @@ namespace {
 
 constexpr int kFocusWaitMs = 500;
 constexpr int kFocusRecheckMs = 20;
+constexpr int kFocusSampleMs = 200;
 // The class of the program's windows in WM_CLASS: Qt takes it from the application's
 // name, which main() sets before any window is made.
 constexpr const char* kProgramClass = "Sahifex";
@@ -122,6 +123,18 @@ X11ForegroundWindow::X11ForegroundWindow(_XDisplay* display)
     XSelectInput(display_, root, attributes.your_event_mask | PropertyChangeMask);
     XFlush(display_);
     if (QCoreApplication::instance()) QCoreApplication::instance()->installNativeEventFilter(this);
+    remember();
+    QObject::connect(&focusSampler_, &QTimer::timeout, [this] { sampleFocus(); });
+    focusSampler_.start(kFocusSampleMs);
+}
+
+void X11ForegroundWindow::sampleFocus() {
+    if (windowManagerRuns(display_)) return; // its changes of the active window come as events
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display_, &focus, &revert);
+    if (focus == sampledFocus_) return;
+    sampledFocus_ = focus;
     remember();
 }
 

@@ -3,13 +3,15 @@
 // given the focus back before the paste keys.
 //
 // With a window manager, every change of _NET_ACTIVE_WINDOW on the root window is noted;
-// without one, the input focus is looked at whenever asked. The window the user works
+// without one, which announces nothing, the input focus is looked at a few times a
+// second and whenever asked. The window the user works
 // in is the last of these that is not ours: the program's own windows, those of another
 // copy of it (known by their WM_CLASS) and the root never count. After our window hides,
 // a window manager gives the focus back to some window, but without one the focus falls
 // to the root window and the keys would go nowhere.
 
 #include <QAbstractNativeEventFilter>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -52,10 +54,13 @@ private:
     bool focusIsIn(unsigned long window);
     bool isOwnWindow(unsigned long window);
     bool isUserWindow(unsigned long window);
+    void sampleFocus();
 
     _XDisplay* display_;
     unsigned long activeWindowAtom_ = 0;
     unsigned long remembered_ = 0;
+    QTimer focusSampler_;
+    unsigned long sampledFocus_ = 0;
     std::function<bool(unsigned long)> isOwnWindow_;
 };
 
