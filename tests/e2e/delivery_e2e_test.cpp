@@ -114,7 +114,7 @@ TEST_F(Delivery, ASecondStartBringsTheRunningProgramForwardAndOneCopyPastesOnce)
     ASSERT_FALSE(scene->mainWindowShown()) << "the direct send hid the main window";
 
     EXPECT_EQ(scene->startProgramAgain(), 0) << "the second start ends at once";
-    EXPECT_TRUE(waitUntil([&] { return scene->mainWindowShown(); }, kStepLimit))
+    EXPECT_TRUE(waitUntil([&] { return activeWindow() == scene->mainWindow(); }, kStepLimit))
         << "the running program's main window comes forward";
     EXPECT_TRUE(scene->programRuns());
 

@@ -10,6 +10,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XI2.h>
 #include <xcb/xcb.h>
 
 #include <cstring>
@@ -121,6 +122,9 @@ X11ForegroundWindow::X11ForegroundWindow(_XDisplay* display)
     XWindowAttributes attributes{};
     XGetWindowAttributes(display_, root, &attributes);
     XSelectInput(display_, root, attributes.your_event_mask | PropertyChangeMask);
+    int firstEvent = 0, firstError = 0;
+    if (!XQueryExtension(display_, "XInputExtension", &xinputOpcode_, &firstEvent, &firstError))
+        xinputOpcode_ = -1;
     XFlush(display_);
     if (QCoreApplication::instance()) QCoreApplication::instance()->installNativeEventFilter(this);
     remember();
@@ -145,7 +149,19 @@ X11ForegroundWindow::~X11ForegroundWindow() {
 bool X11ForegroundWindow::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
     if (type != "xcb_generic_event_t") return false;
     auto* event = static_cast<xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
+    const int kind = event->response_type & 0x7f;
+    // A press on one of ours, before it moves the focus there: the focus is still the
+    // user's. Qt takes the mouse through XInput 2 where the server has it.
+    const bool press =
+        kind == XCB_BUTTON_PRESS ||
+        (kind == XCB_GE_GENERIC &&
+         reinterpret_cast<xcb_ge_generic_event_t*>(event)->extension == xinputOpcode_ &&
+         reinterpret_cast<xcb_ge_generic_event_t*>(event)->event_type == XI_ButtonPress);
+    if (press) {
+        remember();
+        return false;
+    }
+    if (kind != XCB_PROPERTY_NOTIFY) return false;
     auto* notify = reinterpret_cast<xcb_property_notify_event_t*>(event);
     if (notify->window == DefaultRootWindow(display_) && notify->atom == activeWindowAtom_)
         remember();

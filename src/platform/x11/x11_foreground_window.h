@@ -2,9 +2,10 @@
 // The window the user works in, on X11: followed as the user moves between windows, and
 // given the focus back before the paste keys.
 //
-// With a window manager, every change of _NET_ACTIVE_WINDOW on the root window is noted;
-// without one, which announces nothing, the input focus is looked at a few times a
-// second and whenever asked. The window the user works
+// With a window manager, every change of _NET_ACTIVE_WINDOW on the root window is noted.
+// Without one, which announces nothing, the input focus is looked at a few times a
+// second, when asked, and when the user presses a mouse button on one of our windows,
+// before the press moves the focus to it. The window the user works
 // in is the last of these that is not ours: the program's own windows, those of another
 // copy of it (known by their WM_CLASS) and the root never count. After our window hides,
 // a window manager gives the focus back to some window, but without one the focus falls
@@ -58,6 +59,7 @@ private:
 
     _XDisplay* display_;
     unsigned long activeWindowAtom_ = 0;
+    int xinputOpcode_ = -1; // the major opcode of XInput, whose events carry Qt's mouse
     unsigned long remembered_ = 0;
     QTimer focusSampler_;
     unsigned long sampledFocus_ = 0;

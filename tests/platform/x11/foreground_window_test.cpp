@@ -2,6 +2,7 @@
 // never one of the program's own windows or a window of another running copy.
 
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -43,7 +44,7 @@ struct Foreground : ::testing::Test {
         foreground = X11ForegroundWindow::create(error);
         ASSERT_TRUE(foreground) << error;
     }
-    // Lets the backend see what the window system announced, or sample the focus.
+    // Lets the backend see what the window system announced, or look at the focus.
     void settle() { processEventsFor(400); }
 
     std::unique_ptr<X11ForegroundWindow> foreground;
@@ -55,9 +56,14 @@ TEST_F(Foreground, FollowsTheUserFromEditorToEditorPastOurOwnWindow) {
     settle();
     ASSERT_NO_FATAL_FAILURE(b.focus());
     settle();
+    // The user clicks into our window, which takes the focus.
     QWidget ours;
-    ours.resize(300, 200);
+    ours.setGeometry(700, 100, 300, 200);
     ours.show();
+    ASSERT_TRUE(waitUntil([&] { return ours.isVisible() && ours.windowHandle()->isExposed(); },
+                          5000));
+    run("xdotool mousemove --window " + std::to_string(ours.winId()) + " 50 50 click 1");
+    processEventsFor(100);
     ours.activateWindow();
     ASSERT_TRUE(waitUntil([&] { return !focusIsIn(b.window()); }, 5000));
     settle();
