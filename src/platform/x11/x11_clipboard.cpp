@@ -8,7 +8,6 @@
 #include <X11/extensions/Xfixes.h>
 #include <xcb/xcb.h>
 
-#include <array>
 #include <climits>
 #include <string>
 
@@ -125,7 +124,8 @@ bool X11Clipboard::setText(const std::u16string& text) {
 std::u16string X11Clipboard::text() {
     if (fixesEventBase_ < 0) {
         const Window owner = XGetSelectionOwner(display_, clipboard_);
-        if (!read_ || read_->started.elapsed() > kPolledReadGiveUpMs) ownerChanged(owner, CurrentTime);
+        if (!read_ || read_->started.elapsed() > kPolledReadGiveUpMs)
+            ownerChanged(owner, CurrentTime);
     }
     return known_;
 }
