@@ -73,6 +73,9 @@ bool putOnClipboard(Options_Form& form, const std::u16string& text) {
 void Options_Form::SendIt_Click() {
     services_.clipboard.clear();
     if (Pic_search_settings.visible()) return;
+    // Without a chosen verse (a search that found nothing leaves the last reference on
+    // screen) there is nothing to send, least of all a reference without its verse.
+    if (List1.listIndex() < 0) return;
     Hide();
 
     const size_t rowLength = List1.text().size();

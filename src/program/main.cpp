@@ -56,6 +56,8 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtWords);
 
     platform::NativeBackends native = platform::createNativeBackends();
+    // A second start (a launcher clicked twice) brings the running copy forward and ends.
+    if (native.singleInstance && !native.singleInstance->claim()) return 0;
     fillGaps(native);
     platform::qt::QtServices qt;
     const platform::Services services =
@@ -69,6 +71,10 @@ int main(int argc, char** argv) {
     view::FormWindow mainWindow(mainForm, view::WindowStyle::Frameless, qt.windows);
     view::FormWindow barWindow(topBar, view::WindowStyle::FloatingBar, qt.windows);
     mainWindow.beforeShow = [&native] { native.foregroundWindow->remember(); };
+    if (native.singleInstance)
+        native.singleInstance->onSecondStart = [&mainForm] {
+            platform::qt::runHandler([&] { mainForm.Show(); });
+        };
 
     std::unique_ptr<program::StartupReport> startupReport;
     if (qEnvironmentVariable("SAHIFEX_REPORT_STARTUP") == QLatin1String("1"))

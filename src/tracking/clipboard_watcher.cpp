@@ -86,11 +86,16 @@ void Options_Form::Timer2_Timer() {
     }
     if (StartIt.visible()) return;
 
+    // An empty clipboard (after a send, or the options' command word) leaves the search
+    // box alone: it holds the word the user is typing, or the term Enter repeats.
+    if (clipText.empty()) {
+        program_.LastClipText.clear();
+        return;
+    }
     int scanned = 0;
     try {
         Text1.setText(clipText);
         program_.LastClipText = Text1.text();
-        if (Text1.text().empty()) return;
         if (takeReference(*this, Text1.text())) {
             SerachByNumber.setValue(true); // on success it empties Text1
             scanned = 1;

@@ -113,6 +113,19 @@ TEST_F(Sending, SendItWhileTheOptionsPanelIsOpenOnlyClearsTheClipboard) {
     EXPECT_TRUE(fake.pasted.empty());
 }
 
+TEST_F(Sending, SendItWithNoChosenRowOnlyClearsTheClipboard) {
+    // A search that found nothing emptied the list; the last reference stays on screen.
+    main.Label4.setCaption(u"الهمزة");
+    main.Label5.setCaption(u"4");
+    main.List1.Clear();
+    main.List2.Clear();
+    fake.clearLog();
+    main.SendIt_Click();
+    EXPECT_EQ(fake.logLine(), "clear");
+    EXPECT_TRUE(fake.pasted.empty());
+    EXPECT_TRUE(main.visible());
+}
+
 TEST_F(Sending, SendItWithAClipboardThatCannotBeWrittenPastesNothing) {
     fake.clipboardWritable = false;
     main.SendIt_Click();

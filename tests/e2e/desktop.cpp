@@ -115,7 +115,16 @@ void pressKeys(const std::string& keys) {
 }
 
 void activate(WindowId window) {
-    runOrThrow({"xdotool", "windowactivate", "--sync", idText(window)});
+    // Without a window manager nobody activates windows: the focus is set directly.
+    if (run({"xdotool", "windowactivate", "--sync", idText(window)}).status != 0)
+        runOrThrow({"xdotool", "windowfocus", "--sync", idText(window)});
+}
+
+void place(WindowId window, int x, int y, int width, int height) {
+    runOrThrow({"xdotool", "windowsize", "--sync", idText(window), std::to_string(width),
+                std::to_string(height)});
+    runOrThrow({"xdotool", "windowmove", "--sync", idText(window), std::to_string(x),
+                std::to_string(y)});
 }
 
 std::string clipboardText() {

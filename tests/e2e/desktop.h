@@ -39,8 +39,11 @@ void clickAt(WindowId window, int x, int y);
 void typeText(const std::string& text);
 // Presses keys one after the other, such as "ctrl+Home shift+End", in the focused window.
 void pressKeys(const std::string& keys);
-// Makes the window active through the window manager and waits for it.
+// Makes the window active through the window manager and waits for it; without a
+// window manager, gives it the input focus.
 void activate(WindowId window);
+// Moves and sizes the window (its client area, in pixels).
+void place(WindowId window, int x, int y, int width, int height);
 
 // The CLIPBOARD selection's text; "" when there is none.
 std::string clipboardText();

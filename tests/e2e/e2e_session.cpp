@@ -52,23 +52,42 @@ E2eSession::E2eSession(const std::string& editorText) {
     env_["QT_QPA_PLATFORM"] = "xcb";
     env_["LANG"] = "C.UTF-8";
 
-    editorFile_ = dir_ / "document.txt";
-    writeFile(editorFile_, editorText);
-    editorProcess_ = std::make_unique<Process>(
-        std::vector<std::string>{"mousepad", editorFile_.string()}, env_, dir_ / "mousepad.log");
-    const pid_t pid = editorProcess_->pid();
+    openEditor(editorText);
+}
+
+int E2eSession::openEditor(const std::string& editorText) {
+    const int number = static_cast<int>(editors_.size());
+    Editor& editor = editors_.emplace_back();
+    editor.file = dir_ / ("document" + std::to_string(number) + ".txt");
+    writeFile(editor.file, editorText);
+    editor.process = std::make_unique<Process>(
+        std::vector<std::string>{"mousepad", editor.file.string()}, env_,
+        dir_ / ("mousepad" + std::to_string(number) + ".log"));
+    const pid_t pid = editor.process->pid();
     waitUntil([&] {
         const auto windows = visibleWindowsOf(pid);
-        if (!windows.empty()) editor_ = windows.front();
-        return editor_ != 0;
+        if (!windows.empty()) editor.window = windows.front();
+        return editor.window != 0;
     }, kStepLimit);
-    if (editor_ == 0) throw std::runtime_error("mousepad's window did not appear");
-    if (!waitUntil([this] { return editorHasFocus(); }, kStepLimit)) activate(editor_);
+    if (editor.window == 0) throw std::runtime_error("mousepad's window did not appear");
+    if (number == 1) {
+        // One above the other at the left, where the program's windows do not reach.
+        place(editors_[0].window, 0, 0, 560, 440);
+        place(editor.window, 0, 512, 560, 440);
+    }
+    if (!waitUntil([&] { return editorHasFocus(number); }, kStepLimit)) activate(editor.window);
+    return number;
+}
+
+int E2eSession::startProgramAgain() {
+    Process again({(programDir_ / "sahifex").string()}, env_, dir_ / "sahifex-again.log");
+    if (!waitUntil([&] { return !again.running(); }, kStepLimit)) return -1;
+    return again.exitStatus();
 }
 
 E2eSession::~E2eSession() {
     program_.reset();
-    editorProcess_.reset();
+    editors_.clear();
     std::error_code ignored;
     fs::remove_all(dir_, ignored);
 }
@@ -100,14 +119,18 @@ int E2eSession::mainWindowOuterHeight() const {
     return geometryOf(main_).height + frame.top + frame.bottom;
 }
 
-void E2eSession::clickIntoEditor() {
+void E2eSession::clickIntoEditor(int editor) {
     // The editor's text starts below its menu bar; its left end lies left of the
     // program's windows, which open in the middle of the screen.
-    clickAt(editor_, 20, geometryOf(editor_).height - 40);
-    waitUntil([this] { return editorHasFocus(); }, kStepLimit);
+    const WindowId window = editorWindow(editor);
+    clickAt(window, 20, geometryOf(window).height - 40);
+    // Without a window manager a click moves no focus: the test does what one would.
+    if (!waitUntil([&] { return editorHasFocus(editor); }, 1s)) activate(window);
 }
 
-bool E2eSession::editorHasFocus() const { return focusWindow() == editor_; }
+bool E2eSession::editorHasFocus(int editor) const {
+    return focusWindow() == editorWindow(editor);
+}
 
 void E2eSession::selectEditorLine(int n) {
     std::string keys = "ctrl+Home";
@@ -115,23 +138,23 @@ void E2eSession::selectEditorLine(int n) {
     pressKeys(keys + " Home shift+End");
 }
 
-bool E2eSession::editorModified() const {
-    const std::string title = windowNameOf(editor_);
+bool E2eSession::editorModified(int editor) const {
+    const std::string title = windowNameOf(editorWindow(editor));
     return !title.empty() && title.front() == '*';
 }
 
-bool E2eSession::waitForEditorChange(std::chrono::milliseconds limit) const {
-    return waitUntil([this] { return editorModified(); }, limit);
+bool E2eSession::waitForEditorChange(std::chrono::milliseconds limit, int editor) const {
+    return waitUntil([&] { return editorModified(editor); }, limit);
 }
 
-std::string E2eSession::saveEditor() {
-    if (!editorHasFocus()) activate(editor_);
-    if (editorModified()) {
+std::string E2eSession::saveEditor(int editor) {
+    if (!editorHasFocus(editor)) activate(editorWindow(editor));
+    if (editorModified(editor)) {
         pressKeys("ctrl+s");
-        if (!waitUntil([this] { return !editorModified(); }, kStepLimit))
+        if (!waitUntil([&] { return !editorModified(editor); }, kStepLimit))
             throw std::runtime_error("mousepad did not save its file");
     }
-    return readFile(editorFile_);
+    return readFile(editors_.at(editor).file);
 }
 
 void E2eSession::screenshot(const std::string& name) const {

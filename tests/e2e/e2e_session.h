@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "desktop.h"
 #include "process.h"
@@ -38,30 +39,43 @@ public:
     // The main window's height with the window manager's frame, in pixels.
     int mainWindowOuterHeight() const;
 
-    WindowId editorWindow() const { return editor_; }
+    // Opens one more mousepad on a file of its own holding editorText; returns its number
+    // (the first editor, opened by the constructor, is 0). With two, the first lies in
+    // the upper left of the screen and the second below it.
+    int openEditor(const std::string& editorText);
+    // Starts the program again, as a second click on its launcher would, and waits until
+    // it ends; its exit status (-1 when it is still running after kStepLimit).
+    int startProgramAgain();
+
+    // The editor methods work on editor 0 unless told otherwise.
+    WindowId editorWindow(int editor = 0) const { return editors_.at(editor).window; }
     // Gives the editor the focus by a click into its text, away from the program's windows.
-    void clickIntoEditor();
-    bool editorHasFocus() const;
-    // Selects line n (from 1) of the editor's text.
+    void clickIntoEditor(int editor = 0);
+    bool editorHasFocus(int editor = 0) const;
+    // Selects line n (from 1) of the text of the editor that has the focus.
     void selectEditorLine(int n);
     // The title shows "*" once the text has changed since it was last saved.
-    bool editorModified() const;
-    bool waitForEditorChange(std::chrono::milliseconds limit = kStepLimit) const;
+    bool editorModified(int editor = 0) const;
+    bool waitForEditorChange(std::chrono::milliseconds limit = kStepLimit, int editor = 0) const;
     // Saves (Ctrl+S in the editor, which is given the focus if it lacks it) and returns
     // the file's bytes.
-    std::string saveEditor();
+    std::string saveEditor(int editor = 0);
 
     // A screenshot of the whole screen into the folder named by SAHIFEX_E2E_SHOTS.
     void screenshot(const std::string& name) const;
 
 private:
+    struct Editor {
+        std::filesystem::path file;
+        std::unique_ptr<Process> process;
+        WindowId window = 0;
+    };
+
     std::filesystem::path dir_;
     std::filesystem::path programDir_;
-    std::filesystem::path editorFile_;
     Environment env_;
-    std::unique_ptr<Process> editorProcess_;
+    std::vector<Editor> editors_;
     std::unique_ptr<Process> program_;
-    WindowId editor_ = 0;
     WindowId main_ = 0;
     WindowId bar_ = 0;
 };

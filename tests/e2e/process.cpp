@@ -72,7 +72,10 @@ Process::~Process() { end(); }
 bool Process::running() {
     if (reaped_) return false;
     int status = 0;
-    if (waitpid(pid_, &status, WNOHANG) == pid_) reaped_ = true;
+    if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        reaped_ = true;
+        if (WIFEXITED(status)) exitStatus_ = WEXITSTATUS(status);
+    }
     return !reaped_;
 }
 

@@ -28,12 +28,15 @@ public:
 
     pid_t pid() const { return pid_; }
     bool running();
+    // The exit status once it has ended by itself; -1 while it runs or when a signal ended it.
+    int exitStatus() const { return exitStatus_; }
     // SIGTERM, then SIGKILL if it has not ended within a second; reaps it.
     void end();
 
 private:
     pid_t pid_ = -1;
     bool reaped_ = false;
+    int exitStatus_ = -1;
 };
 
 struct CommandResult {

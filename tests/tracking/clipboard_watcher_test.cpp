@@ -112,11 +112,11 @@ TEST_F(WatcherTest, TheVisibleStartPictureBlocksTheReading) {
     EXPECT_EQ(wordSearches, std::vector<std::u16string>{kWord});
 }
 
-TEST_F(WatcherTest, AnEmptyClipboardEmptiesTheSearchBoxAndStartsNothing) {
+TEST_F(WatcherTest, AnEmptyClipboardLeavesTheSearchBoxAndStartsNothing) {
     main.Text1.setText(u"كتب");
     program.LastClipText = u"old";
     tick();
-    EXPECT_EQ(main.Text1.text(), u"");
+    EXPECT_EQ(main.Text1.text(), u"كتب") << "the word being typed stays";
     EXPECT_EQ(program.LastClipText, u"");
     EXPECT_TRUE(wordSearches.empty());
     EXPECT_TRUE(byNumber.empty());
@@ -124,6 +124,17 @@ TEST_F(WatcherTest, AnEmptyClipboardEmptiesTheSearchBoxAndStartsNothing) {
     EXPECT_EQ(main.Timer2.interval(), 700);
     copyAndTick(kWord);
     EXPECT_EQ(wordSearches.size(), 1u);
+}
+
+TEST_F(WatcherTest, TheSameWordCopiedAgainAfterTheClipboardWasEmptiedIsNew) {
+    copyAndTick(kWord);
+    fake.userCopies(u"");
+    tick();
+    main.Text1.setText(u"قا"); // the user types meanwhile
+    tick();
+    EXPECT_EQ(main.Text1.text(), u"قا");
+    copyAndTick(kWord);
+    EXPECT_EQ(wordSearches, (std::vector<std::u16string>{kWord, kWord}));
 }
 
 // ---- the reference: surah name ":" verse number

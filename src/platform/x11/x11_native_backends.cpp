@@ -1,9 +1,11 @@
-// The backends of the Linux program on X11. The clipboard is Qt's own.
+// The backends of the Linux program on X11.
 
 #include "platform/native_backends.h"
+#include "platform/x11/x11_clipboard.h"
 #include "platform/x11/x11_foreground_window.h"
 #include "platform/x11/x11_keyboard_layouts.h"
 #include "platform/x11/x11_keystrokes.h"
+#include "platform/x11/x11_single_instance.h"
 #include "platform/xdg/xdg_autostart.h"
 #include "settings/settings_place.h"
 
@@ -32,6 +34,10 @@ NativeBackends createNativeBackends() {
         backends.foregroundWindow = std::move(foreground);
     }
     addProblem(backends.problems, error);
+    // Without an X display neither of these can be had; the foreground window said so.
+    error.clear();
+    backends.clipboard = x11::X11Clipboard::create(error);
+    backends.singleInstance = x11::X11SingleInstance::create(error);
     std::error_code unknown;
     backends.autostart = std::make_unique<xdg::XdgAutostart>(
         settings::userConfigFolder() / "autostart",

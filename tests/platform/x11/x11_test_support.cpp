@@ -153,13 +153,15 @@ Mousepad::~Mousepad() {
     std::filesystem::remove_all(dir_, ignored);
 }
 
-void Mousepad::focus() {
+void giveFocus(Window window) {
     std::string how = windowManagerRuns() ? "windowactivate" : "windowfocus";
-    auto result = run("timeout 10 xdotool " + how + " --sync " + std::to_string(window_));
+    auto result = run("timeout 10 xdotool " + how + " --sync " + std::to_string(window));
     ASSERT_EQ(result.status, 0) << "xdotool " << how << " failed";
-    ASSERT_TRUE(waitUntil([&] { return focusIsIn(window_); }, 5000))
-        << "mousepad did not get the focus";
+    ASSERT_TRUE(waitUntil([&] { return focusIsIn(window); }, 5000))
+        << "the window did not get the focus";
 }
+
+void Mousepad::focus() { giveFocus(window_); }
 
 std::string Mousepad::save() {
     std::string before = readFile(file_);

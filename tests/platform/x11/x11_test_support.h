@@ -27,6 +27,9 @@ bool windowManagerRuns();
 bool focusIsIn(Window window);
 // True when the server holds the left Control key down.
 bool controlIsDown();
+// Gives the window the focus (through the window manager when one runs) and waits
+// until it has it.
+void giveFocus(Window window);
 // Puts the input focus on the root window, where no program asks for the clipboard.
 void focusRootWindow();
 // Lets Qt run events for ms milliseconds.

@@ -1,0 +1,69 @@
+#pragma once
+// The clipboard on X11, read without ever waiting for its owner.
+//
+// Reading the X clipboard is a request to the program that owns it; an owner that is
+// stopped, busy or gone silent never answers, and Qt's own read waits seconds for it on
+// the user-interface thread. Here a read is started when the server reports that the
+// CLIPBOARD's owner changed (XFixes), is answered into a property of a window of our own
+// (large texts arrive in pieces, INCR), and text() only returns the text last received.
+// Until an owner answers, text() keeps returning the text from before it took the
+// clipboard: to the watcher, the clipboard has not changed yet. The next owner change
+// starts a new read; an answer to an older one is dropped. Reading only on owner changes
+// also makes an idle clipboard free, however large its text.
+//
+// Writing and clearing stay Qt's: Qt then owns the clipboard and answers the editor's
+// requests for the text (see X11Keystrokes).
+
+#include <QAbstractNativeEventFilter>
+#include <QElapsedTimer>
+#include <memory>
+#include <string>
+
+#include "platform/clipboard.h"
+#include "platform/qt/qt_clipboard.h"
+
+struct _XDisplay; // Xlib's Display, kept out of this header so its macros stay out too
+
+namespace sahifex::platform::x11 {
+
+class X11Clipboard : public Clipboard, private QAbstractNativeEventFilter {
+public:
+    // Works on Qt's own X connection; nullptr, with the reason in error, when the program
+    // does not run on an X11 display.
+    static std::unique_ptr<X11Clipboard> create(std::string& error);
+    explicit X11Clipboard(_XDisplay* display);
+    ~X11Clipboard() override;
+    X11Clipboard(const X11Clipboard&) = delete;
+    X11Clipboard& operator=(const X11Clipboard&) = delete;
+
+    void clear() override;
+    bool setText(const std::u16string& text) override;
+    // The text last received from the clipboard's owner; never waits.
+    std::u16string text() override;
+
+    // How many reads were started so far: one per change of owner.
+    int readsStarted() const { return readsStarted_; }
+
+private:
+    struct Read;
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
+    void ownerChanged(unsigned long owner, unsigned long time);
+    void startRead(unsigned long time);
+    void answered(unsigned long time, unsigned long property);
+    void pieceArrived(unsigned long property);
+    void finishRead(const std::string& utf8);
+
+    _XDisplay* display_;
+    unsigned long window_ = 0; // ours: the owner answers into its properties
+    unsigned long clipboard_, utf8_, incr_;
+    int fixesEventBase_ = -1; // -1: the server has no XFixes, reads are polled
+    qt::QtClipboard writer_;
+    unsigned long ownOwner_ = 0; // the window that owns the clipboard for Qt, after setText
+    std::u16string ownText_;
+    std::u16string known_;
+    std::unique_ptr<Read> read_; // at most one read waits for its owner
+    int readsStarted_ = 0;
+};
+
+} // namespace sahifex::platform::x11

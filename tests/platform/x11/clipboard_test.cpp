@@ -1,0 +1,192 @@
+// The clipboard read without waiting: owners that never answer, answer late, or hand
+// over a large text in pieces.
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "platform/x11/x11_clipboard.h"
+#include "platform/x11/x11_test_support.h"
+
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <string>
+
+namespace sahifex::testing::x11 {
+namespace {
+
+using platform::x11::X11Clipboard;
+
+// A program that owns the clipboard on a connection of its own and answers only when
+// serve() is called: until then it is as silent as a stopped one. A text longer than
+// pieceSize goes in pieces (INCR), each sent when the reader has taken the one before.
+class TestOwner {
+public:
+    explicit TestOwner(std::string text, size_t pieceSize = std::string::npos)
+        : display_(XOpenDisplay(nullptr)), text_(std::move(text)), pieceSize_(pieceSize) {
+        incr_ = XInternAtom(display_, "INCR", False);
+        window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
+        XSetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False), window_,
+                           CurrentTime);
+        XSync(display_, False);
+    }
+    ~TestOwner() { XCloseDisplay(display_); }
+    TestOwner(const TestOwner&) = delete;
+    TestOwner& operator=(const TestOwner&) = delete;
+
+    // Answers what came meanwhile; the number of requests answered so far.
+    int serve() {
+        XSync(display_, False);
+        while (XPending(display_)) {
+            XEvent event;
+            XNextEvent(display_, &event);
+            if (event.type == SelectionRequest) answer(event.xselectionrequest);
+            if (event.type == PropertyNotify && event.xproperty.state == PropertyDelete &&
+                event.xproperty.window == requestor_ && event.xproperty.atom == property_)
+                sendPiece();
+        }
+        XSync(display_, False);
+        return answered_;
+    }
+
+private:
+    void answer(const XSelectionRequestEvent& request) {
+        ++answered_;
+        if (text_.size() > pieceSize_) {
+            requestor_ = request.requestor;
+            property_ = request.property;
+            target_ = request.target;
+            sent_ = 0;
+            XSelectInput(display_, requestor_, PropertyChangeMask);
+            const long size = static_cast<long>(text_.size());
+            XChangeProperty(display_, requestor_, property_, incr_, 32, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(&size), 1);
+        } else {
+            XChangeProperty(display_, request.requestor, request.property, request.target, 8,
+                            PropModeReplace, reinterpret_cast<const unsigned char*>(text_.data()),
+                            static_cast<int>(text_.size()));
+        }
+        XEvent reply{};
+        reply.xselection.type = SelectionNotify;
+        reply.xselection.requestor = request.requestor;
+        reply.xselection.selection = request.selection;
+        reply.xselection.target = request.target;
+        reply.xselection.property = request.property;
+        reply.xselection.time = request.time;
+        XSendEvent(display_, request.requestor, False, NoEventMask, &reply);
+    }
+    // The next piece; after the last, a piece of nothing ends the text.
+    void sendPiece() {
+        const size_t size = std::min(pieceSize_, text_.size() - sent_);
+        XChangeProperty(display_, requestor_, property_, target_, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(text_.data() + sent_),
+                        static_cast<int>(size));
+        sent_ += size;
+        if (size == 0) requestor_ = 0;
+    }
+
+    Display* display_;
+    ::Window window_ = 0;
+    Atom incr_ = 0;
+    std::string text_;
+    size_t pieceSize_;
+    int answered_ = 0;
+    ::Window requestor_ = 0; // of the text that goes in pieces
+    Atom property_ = 0, target_ = 0;
+    size_t sent_ = 0;
+};
+
+// Another program copies the text: xclip owns the clipboard until someone else takes it.
+void copyWithXclip(const std::string& text) {
+    const std::string command = "printf '%s' '" + text + "' | xclip -selection clipboard -i";
+    ASSERT_EQ(run(command + " >/dev/null 2>&1").status, 0); // xclip stays, with no output
+}
+
+struct Clipboard : ::testing::Test {
+    void SetUp() override {
+        std::string error;
+        clipboard = X11Clipboard::create(error);
+        ASSERT_TRUE(clipboard) << error;
+    }
+    void TearDown() override { QGuiApplication::clipboard()->clear(); }
+
+    bool arrives(const std::u16string& text) {
+        return waitUntil([&] { return clipboard->text() == text; }, 3000);
+    }
+
+    std::unique_ptr<X11Clipboard> clipboard;
+};
+
+TEST_F(Clipboard, AnOwnerThatDoesNotAnswerLeavesTheLastTextAndNothingWaits) {
+    ASSERT_NO_FATAL_FAILURE(copyWithXclip("before"));
+    ASSERT_TRUE(arrives(u"before"));
+
+    TestOwner silent("stale");
+    int timerTicks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++timerTicks; });
+    timer.start(10);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    std::u16string seen;
+    for (int i = 0; i < 20; ++i) {
+        seen = clipboard->text();
+        processEventsFor(10);
+    }
+    EXPECT_EQ(seen, u"before") << "as if the clipboard had not changed";
+    EXPECT_LT(elapsed.elapsed(), 1000) << "the reads waited for the silent owner";
+    EXPECT_GT(timerTicks, 5) << "the event loop ran meanwhile";
+
+    // A newer owner is asked in turn; the first one's late answer is out of date and
+    // dropped, the newer one's is taken.
+    TestOwner newer("after");
+    processEventsFor(100);
+    EXPECT_EQ(silent.serve(), 1) << "asked once, however many reads came";
+    processEventsFor(200);
+    EXPECT_EQ(clipboard->text(), u"before");
+    newer.serve();
+    EXPECT_TRUE(arrives(u"after"));
+}
+
+TEST_F(Clipboard, ALargeTextArrivesInPiecesAndAnIdleClipboardIsNotReadAgain) {
+    std::string large;
+    for (int i = 0; i < (1 << 20) / 16; ++i) large += "0123456789abcde\n";
+    TestOwner owner(large, 64 * 1024);
+    const std::u16string expected = QString::fromStdString(large).toStdU16String();
+    ASSERT_TRUE(waitUntil([&] { owner.serve(); return clipboard->text() == expected; }, 5000));
+    const int reads = clipboard->readsStarted();
+    for (int i = 0; i < 10; ++i) {
+        clipboard->text();
+        processEventsFor(20);
+    }
+    EXPECT_EQ(owner.serve(), 1);
+    EXPECT_EQ(clipboard->readsStarted(), reads);
+
+    // The same text copied again is a new owner's: it is read again.
+    ASSERT_NO_FATAL_FAILURE(copyWithXclip("word"));
+    ASSERT_TRUE(arrives(u"word"));
+    ASSERT_NO_FATAL_FAILURE(copyWithXclip("word"));
+    EXPECT_TRUE(waitUntil([&] { return clipboard->readsStarted() == reads + 2; }, 3000));
+    EXPECT_EQ(clipboard->text(), u"word");
+}
+
+TEST_F(Clipboard, OurOwnTextIsKnownWithoutAskingAndClearingEmptiesIt) {
+    ASSERT_NO_FATAL_FAILURE(copyWithXclip("copied"));
+    ASSERT_TRUE(arrives(u"copied"));
+    const int reads = clipboard->readsStarted();
+    ASSERT_TRUE(clipboard->setText(u"[نص] الفاتحة:1"));
+    EXPECT_EQ(clipboard->text(), u"[نص] الفاتحة:1");
+    processEventsFor(100);
+    EXPECT_EQ(clipboard->text(), u"[نص] الفاتحة:1");
+    EXPECT_EQ(clipboard->readsStarted(), reads);
+    clipboard->clear();
+    processEventsFor(100);
+    EXPECT_EQ(clipboard->text(), u"");
+}
+
+} // namespace
+} // namespace sahifex::testing::x11
