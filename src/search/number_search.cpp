@@ -12,6 +12,7 @@
 #include "app/own_clipboard_text.h"
 #include "forms/scoped_flag.h"
 #include "store/utf.h"
+#include "store/win1256.h"
 
 namespace sahifex::app {
 namespace {
@@ -103,22 +104,20 @@ void Options_Form::SerachByNumber_Click() {
         // reading stops once List5 holds referenced + 1 entries.
         const double wanted = referenced + 1;
         {
-            // Closed when this block ends, also when reading fails.
-            store::VerseReading files = channels_.open(services_.programDir);
-            std::u16string plain, vocalized;
-            while (!files.atEnd()) {
-                files.readPlain(plain);
-                const std::u16string_view line = plain;
-                const bool ofTheSurah = line.substr(0, kSurahCodeLength) == code;
-                if (ofTheSurah) {
-                    files.readVocalized(vocalized);
-                    List4.AddItem(verseNumberTail(line.substr(std::min(line.size(),
-                                                                       kSurahCodeLength))));
-                    List5.AddItem(vocalized);
+            // Held (as open files are) until this block ends, also when reading fails.
+            const store::VerseTexts files = channels_.readWhole(services_.programDir);
+            store::LineReader plain(files.plain()), vocalized(files.vocalized());
+            const std::string codeBytes = store::encodeWin1256(code);
+            while (!plain.atEnd()) {
+                const std::string_view line = plain.readLine();
+                // Read in step, decoded only when kept.
+                const std::string_view verse = vocalized.readLine();
+                if (line.substr(0, kSurahCodeLength) == codeBytes) {
+                    const std::u16string text = store::decodeWin1256(line);
+                    List4.AddItem(verseNumberTail(
+                        std::u16string_view(text).substr(std::min(text.size(), kSurahCodeLength))));
+                    List5.AddItem(store::decodeWin1256(verse));
                     if (List5.ListCount() >= wanted) break;
-                } else {
-                    // Read in step, decoded only when kept.
-                    files.skipVocalized();
                 }
                 services_.loop.yield();
             }

@@ -1,11 +1,14 @@
 // The word search and the key filter of the search box.
 
 #include <string_view>
+#include <vector>
 
 #include "app/main_window_values.h"
 #include "app/options_form.h"
 #include "app/notice_panel.h"
+#include "search/line_match.h"
 #include "store/utf.h"
+#include "store/win1256.h"
 
 namespace sahifex::app {
 namespace {
@@ -23,16 +26,6 @@ std::u16string trimSpaces(std::u16string_view text) {
     if (first == std::u16string_view::npos) return {};
     const size_t last = text.find_last_not_of(u' ');
     return std::u16string(text.substr(first, last - first + 1));
-}
-
-// Whether needle occurs in the plain line. The verse text follows the surah code with
-// no space ("002الم 1"); when boundaryIsSpace is set, that place counts as a space, so
-// that a verse's first word is found like any other.
-bool occursIn(std::u16string_view line, std::u16string_view needle, bool boundaryIsSpace) {
-    if (line.find(needle) != std::u16string_view::npos) return true;
-    if (!boundaryIsSpace || needle.empty() || needle.front() != u' ') return false;
-    if (line.size() < kSurahCodeLength) return false;
-    return line.substr(kSurahCodeLength).starts_with(needle.substr(1));
 }
 
 } // namespace
@@ -95,38 +88,32 @@ void Options_Form::Command1_Click() {
     List2.Clear();
     List3.Clear();
 
-    const std::u16string term = Text1.text();
-    const std::u16string withWaw = Text2.text();
-    const std::u16string withFa = Text6.text();
     const bool withPrefixes = Check6.value() == 1;
-    const std::u16string_view prefixedWord = std::u16string_view(withWaw).substr(2);
+    // One row for each test a line passes: the term, then with Check6 the forms with و
+    // and with ف. The prefixed forms always stand between spaces, in both modes; the
+    // verse's first word counts as standing after a space, in whole-word mode.
+    std::vector<search::LineTest> tests{{Text1.text(), wholeWord}};
+    if (withPrefixes) {
+        tests.push_back({Text2.text(), true});
+        tests.push_back({Text6.text(), true});
+    }
     try {
-        store::VerseReading files = channels_.open(services_.programDir);
-        std::u16string plain, vocalized;
-        while (!files.atEnd()) {
-            files.readPlain(plain);
-            const std::u16string_view line = plain;
-            // One row for each test the line passes: the term, then with Check6 the
-            // forms with و and with ف.
-            int passes = occursIn(line, term, wholeWord) ? 1 : 0;
-            // Both prefixed forms end in the word and a space: a line without that
-            // holds neither. They always stand between spaces, in both modes.
-            if (withPrefixes && line.find(prefixedWord) != std::u16string_view::npos) {
-                if (occursIn(line, withWaw, true)) ++passes;
-                if (occursIn(line, withFa, true)) ++passes;
-            }
-            // The vocalized line is read in step either way, but decoded only when kept.
-            if (passes == 0) {
-                files.skipVocalized();
-                continue;
-            }
-            files.readVocalized(vocalized);
-            for (; passes > 0; --passes) {
-                List1.AddItem(plain.size() > kSurahCodeLength ? plain.substr(kSurahCodeLength)
-                                                              : u"");
+        const store::VerseTexts files = channels_.readWhole(services_.programDir);
+        // A line is decoded only when it becomes a row.
+        for (const search::MatchedLine& match : search::matchLines(files, tests)) {
+            const std::string_view plain = match.plain;
+            std::u16string row = store::decodeWin1256(
+                plain.size() > kSurahCodeLength ? plain.substr(kSurahCodeLength) : std::string_view());
+            std::u16string vocalized = store::decodeWin1256(match.vocalized);
+            std::u16string code = store::decodeWin1256(plain.substr(0, kSurahCodeLength));
+            for (int pass = 1; pass < match.passes; ++pass) {
+                List1.AddItem(row);
                 List2.AddItem(vocalized);
-                List3.AddItem(plain.substr(0, kSurahCodeLength));
+                List3.AddItem(code);
             }
+            List1.AddItem(std::move(row));
+            List2.AddItem(std::move(vocalized));
+            List3.AddItem(std::move(code));
         }
     } catch (const store::VerseFileError& fault) {
         // Rows read before the fault would be a partial result: none is kept. The term

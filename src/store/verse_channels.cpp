@@ -2,6 +2,7 @@
 
 #include <istream>
 
+#include "store/line_ends.h"
 #include "store/win1256.h"
 
 namespace sahifex::store {
@@ -58,6 +59,50 @@ void VerseFile::takeLine(std::string* bytes) {
     ++linesRead_;
 }
 
+VerseFileBytes::VerseFileBytes(const std::filesystem::path& path)
+    : fileName_(path.filename().string()) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw VerseFileError(fileName_, 0, "is a folder, not a verse file: " + path.string());
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) throw VerseFileError(fileName_, 0, "cannot be opened: " + path.string());
+    std::streambuf& buf = *in.rdbuf();
+    const auto end = buf.pubseekoff(0, std::ios::end, std::ios::in);
+    if (end < 0 || buf.pubseekoff(0, std::ios::beg, std::ios::in) != 0)
+        throw VerseFileError(fileName_, 0, "cannot be read: " + path.string());
+    const auto size = static_cast<size_t>(end);
+    // Every byte is overwritten by the reading: no zeroing first.
+    data_ = std::make_unique_for_overwrite<char[]>(size);
+    // A file that shrank meanwhile ends where its bytes end.
+    size_ = static_cast<size_t>(buf.sgetn(data_.get(), static_cast<std::streamsize>(size)));
+}
+
+std::string_view LineReader::readLine() {
+    if (atEnd())
+        throw VerseFileError(file_->fileName(), linesRead_ + 1, "the file ends before this line");
+    const size_t end = lineEndFrom(bytes_, position_);
+    const std::string_view line = bytes_.substr(position_, end - position_);
+    position_ = afterLineEnd(bytes_, end);
+    ++linesRead_;
+    return line;
+}
+
+VerseTexts::VerseTexts(VerseChannels& owner, const std::filesystem::path& dir)
+    : owner_(&owner), plain_(std::make_unique<VerseFileBytes>(dir / kPlainFileName)),
+      vocalized_(std::make_unique<VerseFileBytes>(dir / kVocalizedFileName)) {
+    owner.busy_ = true;
+}
+
+VerseTexts::VerseTexts(VerseTexts&& other) noexcept
+    : owner_(other.owner_), plain_(std::move(other.plain_)),
+      vocalized_(std::move(other.vocalized_)) {
+    other.owner_ = nullptr;
+}
+
+VerseTexts::~VerseTexts() {
+    if (owner_) owner_->busy_ = false;
+}
+
 VerseReading::VerseReading(VerseChannels& owner, const std::filesystem::path& dir)
     : owner_(&owner), plain_(std::make_unique<VerseFile>(dir / kPlainFileName)),
       vocalized_(std::make_unique<VerseFile>(dir / kVocalizedFileName)) {
@@ -85,6 +130,11 @@ void VerseReading::readPair(std::u16string& plain, std::u16string& vocalized) {
 VerseReading VerseChannels::open(const std::filesystem::path& dir) {
     if (busy_) throw forms::RuntimeFailure("the verse files are already open for another search");
     return VerseReading(*this, dir);
+}
+
+VerseTexts VerseChannels::readWhole(const std::filesystem::path& dir) {
+    if (busy_) throw forms::RuntimeFailure("the verse files are already open for another search");
+    return VerseTexts(*this, dir);
 }
 
 } // namespace sahifex::store

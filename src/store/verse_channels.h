@@ -1,13 +1,16 @@
 #pragma once
-// The verse files, read line pair by line pair: line n of the plain file "QuranV.Qur"
-// and line n of the vocalized file "QuranT.Qur" are the same verse. Each search opens
-// both, reads them in step, and closes them again. Only one search can hold them at a
-// time, as with two fixed file channels.
+// The verse files: line n of the plain file "QuranV.Qur" and line n of the vocalized
+// file "QuranT.Qur" are the same verse. Each search reads both and lets them go again;
+// only one search can hold them at a time, as with two fixed file channels. The
+// searches read them whole (VerseTexts) and walk their lines in the bytes; VerseFile and
+// VerseReading read them line by line, decoded, and are what the line semantics are
+// tested against.
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "forms/runtime_failure.h"
 
@@ -51,7 +54,55 @@ private:
     int linesRead_ = 0;
 };
 
+// One verse file read whole into memory, as its bytes. Throws VerseFileError, as
+// VerseFile does, when the file cannot be opened or read.
+class VerseFileBytes {
+public:
+    explicit VerseFileBytes(const std::filesystem::path& path);
+    std::string_view bytes() const { return {data_.get(), size_}; }
+    const std::string& fileName() const { return fileName_; }
+
+private:
+    std::unique_ptr<char[]> data_;
+    size_t size_ = 0;
+    std::string fileName_;
+};
+
+// The lines of a file read whole, one after the other, as VerseFile reads them but
+// without decoding them: each line is a view of the file's bytes.
+class LineReader {
+public:
+    explicit LineReader(const VerseFileBytes& file) : file_(&file), bytes_(file.bytes()) {}
+    bool atEnd() const { return position_ >= bytes_.size(); }
+    // The next line; reading past the end throws VerseFileError.
+    std::string_view readLine();
+    int linesRead() const { return linesRead_; }
+
+private:
+    const VerseFileBytes* file_;
+    std::string_view bytes_;
+    size_t position_ = 0;
+    int linesRead_ = 0;
+};
+
 class VerseChannels;
+
+// Both verse files read whole (the plain one first), held as the open files are: only
+// one search at a time, while this object lives.
+class VerseTexts {
+public:
+    VerseTexts(VerseTexts&&) noexcept;
+    ~VerseTexts();
+    const VerseFileBytes& plain() const { return *plain_; }
+    const VerseFileBytes& vocalized() const { return *vocalized_; }
+
+private:
+    friend class VerseChannels;
+    VerseTexts(VerseChannels& owner, const std::filesystem::path& dir);
+    VerseChannels* owner_;
+    std::unique_ptr<VerseFileBytes> plain_;
+    std::unique_ptr<VerseFileBytes> vocalized_;
+};
 
 // Both verse files, open while this object lives.
 class VerseReading {
@@ -82,10 +133,13 @@ public:
     // Opens both files of the directory. Throws VerseFileError when one cannot be opened,
     // and RuntimeFailure when another search holds them.
     VerseReading open(const std::filesystem::path& dir);
+    // Reads both files of the directory whole; the same failures as open.
+    VerseTexts readWhole(const std::filesystem::path& dir);
     bool busy() const { return busy_; }
 
 private:
     friend class VerseReading;
+    friend class VerseTexts;
     bool busy_ = false;
 };
 

@@ -42,6 +42,16 @@ constexpr std::array<CodeOf, 128> kCodeOf = sortedByCharacter();
 
 constexpr int kQuestionMark = 63;
 
+// Every byte's character.
+constexpr std::array<char16_t, 256> allCharacters() {
+    std::array<char16_t, 256> characters{};
+    for (size_t b = 0; b < 0x80; ++b) characters[b] = static_cast<char16_t>(b);
+    for (size_t b = 0x80; b < 0x100; ++b) characters[b] = kUpperHalf[b - 0x80];
+    return characters;
+}
+
+constexpr std::array<char16_t, 256> kCharacterOf = allCharacters();
+
 } // namespace
 
 int win1256Code(char16_t c) {
@@ -52,13 +62,21 @@ int win1256Code(char16_t c) {
 }
 
 std::u16string decodeWin1256(std::string_view bytes) {
-    std::u16string text;
-    text.reserve(bytes.size());
-    for (char b : bytes) {
-        const auto byte = static_cast<unsigned char>(b);
-        text += byte < 0x80 ? static_cast<char16_t>(byte) : kUpperHalf[byte - 0x80];
-    }
+    std::u16string text(bytes.size(), u'\0');
+    for (size_t i = 0; i < bytes.size(); ++i) text[i] = kCharacterOf[static_cast<unsigned char>(bytes[i])];
     return text;
+}
+
+std::optional<std::string> encodeWin1256Exactly(std::u16string_view text) {
+    std::string bytes(text.size(), '\0');
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        const int code = win1256Code(c);
+        // 63 is also the code of "?" itself.
+        if (code == kQuestionMark && c != u'?') return std::nullopt;
+        bytes[i] = static_cast<char>(code);
+    }
+    return bytes;
 }
 
 std::string encodeWin1256(std::u16string_view text) {

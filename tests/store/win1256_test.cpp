@@ -76,5 +76,15 @@ TEST(Win1256, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(encodeWin1256(u"a\xD800"), "a?"); // a lone surrogate
 }
 
+TEST(Win1256, ExactEncodingIsTheBytesOrNothing) {
+    const std::string bytes = allBytes();
+    EXPECT_EQ(encodeWin1256Exactly(decodeWin1256(bytes)), bytes);
+    EXPECT_EQ(encodeWin1256Exactly(u"قال"), std::optional<std::string>("\xDE\xC7\xE1"));
+    EXPECT_EQ(encodeWin1256Exactly(u"?"), std::optional<std::string>("?"));
+    EXPECT_EQ(encodeWin1256Exactly(u""), std::optional<std::string>(""));
+    for (const char16_t* text : {u"قال\u0100", u"\u06A4", u"x\U0001F600", u"\u0080", u"\u0670"})
+        EXPECT_EQ(encodeWin1256Exactly(text), std::nullopt);
+}
+
 } // namespace
 } // namespace sahifex::store
