@@ -1,0 +1,23 @@
+#include "platform/native_backends.h"
+
+#include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_foreground_window.h"
+#include "platform/win32/win32_keyboard_layouts.h"
+#include "platform/win32/win32_keystrokes.h"
+#include "platform/win32/win32_single_instance.h"
+
+namespace sahifex::platform {
+
+NativeBackends createNativeBackends() {
+    NativeBackends backends;
+    auto clipboard = std::make_unique<win32::Win32Clipboard>();
+    // The paste waits for the editor's request for the clipboard's promised text.
+    backends.keystrokes = std::make_unique<win32::Win32Keystrokes>(*clipboard);
+    backends.clipboard = std::move(clipboard);
+    backends.foregroundWindow = std::make_unique<win32::Win32ForegroundWindow>();
+    backends.layouts = std::make_unique<win32::Win32KeyboardLayouts>();
+    backends.singleInstance = std::make_unique<win32::Win32SingleInstance>();
+    return backends;
+}
+
+} // namespace sahifex::platform
