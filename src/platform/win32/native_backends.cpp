@@ -11,10 +11,12 @@ namespace sahifex::platform {
 NativeBackends createNativeBackends() {
     NativeBackends backends;
     auto clipboard = std::make_unique<win32::Win32Clipboard>();
-    // The paste waits for the editor's request for the clipboard's promised text.
-    backends.keystrokes = std::make_unique<win32::Win32Keystrokes>(*clipboard);
+    auto foreground = std::make_unique<win32::Win32ForegroundWindow>();
+    // The paste hands the focus back to the editor, then waits for its request for the
+    // clipboard's promised text.
+    backends.keystrokes = std::make_unique<win32::Win32Keystrokes>(*clipboard, foreground.get());
     backends.clipboard = std::move(clipboard);
-    backends.foregroundWindow = std::make_unique<win32::Win32ForegroundWindow>();
+    backends.foregroundWindow = std::move(foreground);
     backends.layouts = std::make_unique<win32::Win32KeyboardLayouts>();
     backends.singleInstance = std::make_unique<win32::Win32SingleInstance>();
     return backends;

@@ -36,6 +36,7 @@ void serveSentMessagesUntil(Clock::time_point deadline, unsigned& requests,
 
 bool Win32Keystrokes::sendKeysAndWait(const std::string& keys) {
     if (keys != "^v") return false;
+    if (foreground_) foreground_->handBack();
     const unsigned requestsBefore = clipboard_.renderRequests();
     std::array<INPUT, 4> inputs{key(VK_CONTROL, false), key('V', false), key('V', true),
                                 key(VK_CONTROL, true)};

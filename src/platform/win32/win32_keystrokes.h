@@ -5,6 +5,7 @@
 
 #include <chrono>
 
+#include "platform/foreground_window.h"
 #include "platform/keystrokes.h"
 #include "platform/win32/win32_clipboard.h"
 
@@ -17,8 +18,10 @@ struct PasteWait {
 
 class Win32Keystrokes : public Keystrokes {
 public:
-    explicit Win32Keystrokes(Win32Clipboard& clipboard, PasteWait wait = {})
-        : clipboard_(clipboard), wait_(wait) {}
+    // foreground (when given) gets the focus back to the editor before the keys.
+    explicit Win32Keystrokes(Win32Clipboard& clipboard, ForegroundWindow* foreground = nullptr,
+                             PasteWait wait = {})
+        : clipboard_(clipboard), foreground_(foreground), wait_(wait) {}
 
     bool sendKeysAndWait(const std::string& keys) override;
 
@@ -26,6 +29,7 @@ private:
     bool waitForRequests(unsigned requestsBefore);
 
     Win32Clipboard& clipboard_;
+    ForegroundWindow* foreground_;
     PasteWait wait_;
 };
 

@@ -48,8 +48,8 @@ TEST_F(Paste, VersesArriveInTheEditorByteForByte) {
 }
 
 TEST_F(Paste, WithoutAnEditorTheWaitEndsOnItsBound) {
-    Win32Keystrokes keystrokes(clipboard, PasteWait{std::chrono::milliseconds(300),
-                                                    std::chrono::milliseconds(55)});
+    Win32Keystrokes keystrokes(clipboard, nullptr, PasteWait{std::chrono::milliseconds(300),
+                                                             std::chrono::milliseconds(55)});
     const auto start = Clock::now();
     EXPECT_FALSE(sendAsTheProgramDoes(keystrokes, u"[نص] الفاتحة:1"));
     const auto waited = Clock::now() - start;
