@@ -37,12 +37,15 @@ void takeSelection(forms::ListControl& list, int index) {
 
 } // namespace
 
-// Mirrored as a whole: text from the right, the scroll bar on the left.
+// Right to left: text from the right, the scroll bar on the left. (Mirroring the whole
+// list with WS_EX_LAYOUTRTL draws its scroll bar black under wine.)
+constexpr DWORD kRightToLeft = WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR;
+
 ListBoxWindow::ListBoxWindow(forms::ListBox& list, HWND parent)
     : ControlWindow(list, createChild(L"LISTBOX",
                                       WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
                                           LBS_NOINTEGRALHEIGHT,
-                                      WS_EX_LAYOUTRTL | WS_EX_RTLREADING, parent)),
+                                      kRightToLeft, parent)),
       list_(list) {}
 
 void ListBoxWindow::command(WORD code) {
@@ -64,7 +67,7 @@ void ListBoxWindow::apply(forms::Change change) {
 
 ComboBoxWindow::ComboBoxWindow(forms::ComboBox& combo, HWND parent)
     : ControlWindow(combo, createChild(L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                                       WS_EX_LAYOUTRTL | WS_EX_RTLREADING, parent)),
+                                       kRightToLeft, parent)),
       combo_(combo) {}
 
 void ComboBoxWindow::command(WORD code) {
