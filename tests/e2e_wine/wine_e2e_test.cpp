@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -19,6 +20,13 @@ namespace fs = std::filesystem;
 
 const fs::path kWindowsBin = SAHIFEX_WINDOWS_BIN;
 const std::string kWine = "/usr/lib/wine/wine64";
+
+// The program to drive: the build's, or the one SAHIFEX_WINDOWS_PROGRAM names (an
+// installed copy).
+fs::path program() {
+    const char* chosen = std::getenv("SAHIFEX_WINDOWS_PROGRAM");
+    return chosen && *chosen ? fs::path(chosen) : kWindowsBin / "sahifex.exe";
+}
 constexpr auto kStepLimit = 10s;
 
 const VerseData& verses() {
@@ -55,7 +63,7 @@ protected:
         ASSERT_TRUE(waitUntil([&] { return !windowsOf("notepad.exe").empty(); }, kStepLimit));
         editor = windowsOf("notepad.exe").front();
         sahifex = std::make_unique<Process>(
-            std::vector<std::string>{kWine, (kWindowsBin / "sahifex.exe").string()},
+            std::vector<std::string>{kWine, program().string()},
             currentEnvironment(), logs / "sahifex.log");
         ASSERT_TRUE(waitUntil([&] { return windowsOf("sahifex.exe").size() >= 2; }, kStepLimit))
             << "both windows show";
