@@ -80,6 +80,9 @@ protected:
         if (HasFailure()) screenshot((logs / "failure.png").string());
         sahifex.reset();
         notepad.reset();
+        // Their windows go a little later: the next test must not find them.
+        waitUntil([] { return windowsOf("notepad.exe").empty() && windowsOf("sahifex.exe").empty(); },
+                  kStepLimit);
     }
 
     void clickIntoEditor() {
