@@ -16,6 +16,7 @@ using platform::qt::toTwips;
 namespace {
 
 constexpr wchar_t kViewProperty[] = L"SahifexControlWindow";
+constexpr wchar_t kToolTipsProperty[] = L"SahifexToolTips";
 constexpr UINT_PTR kSubclassId = 1;
 
 // Left, right and middle as the handlers count them: bits 1, 2 and 4.
@@ -82,7 +83,8 @@ void ControlWindow::refresh() {
     for (forms::Change change : {forms::Change::Font, forms::Change::Text, forms::Change::Items,
                                  forms::Change::Selection, forms::Change::Value,
                                  forms::Change::Picture, forms::Change::Enabled,
-                                 forms::Change::Geometry, forms::Change::Visible})
+                                 forms::Change::ToolTip, forms::Change::Geometry,
+                                 forms::Change::Visible})
         apply(change);
     applying_ = false;
 }
@@ -97,6 +99,7 @@ void ControlWindow::apply(forms::Change change) {
         ShowWindow(window_, control_.visible() ? SW_SHOWNA : SW_HIDE);
         break;
     case forms::Change::Enabled: EnableWindow(window_, control_.enabled()); break;
+    case forms::Change::ToolTip: applyToolTip(); break;
     case forms::Change::Font:
         SendMessageW(window_, WM_SETFONT,
                      reinterpret_cast<WPARAM>(platform::win32::programFont(control_.fontSize())),
@@ -107,6 +110,39 @@ void ControlWindow::apply(forms::Change change) {
         break;
     default: break;
     }
+}
+
+HWND createToolTips(HWND form) {
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+        return InitCommonControlsEx(&classes) != FALSE;
+    }();
+    (void)registered;
+    HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    SetPropW(form, kToolTipsProperty, tips);
+    return tips;
+}
+
+HWND toolTipsOf(HWND window) {
+    return static_cast<HWND>(GetPropW(GetAncestor(window, GA_ROOT), kToolTipsProperty));
+}
+
+void ControlWindow::applyToolTip() {
+    HWND tips = toolTipsOf(window_);
+    if (!tips) return;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_RTLREADING;
+    tool.hwnd = GetParent(window_);
+    tool.uId = reinterpret_cast<UINT_PTR>(window_);
+    SendMessageW(tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (control_.toolTipText().empty()) return;
+    std::u16string text = control_.toolTipText(); // the control copies it
+    tool.lpszText = reinterpret_cast<wchar_t*>(text.data());
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 LRESULT CALLBACK ControlWindow::subclassProcedure(HWND window, UINT message, WPARAM wParam,

@@ -41,6 +41,7 @@ protected:
     bool applying() const { return applying_; }
 
 private:
+    void applyToolTip();
     static LRESULT CALLBACK subclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool forwardMouse(UINT message, WPARAM, LPARAM);
     bool forwardKey(WPARAM& character);
@@ -54,6 +55,11 @@ private:
 
 // Creates a child window of a class with the program's right-to-left reading order.
 HWND createChild(const wchar_t* windowClass, DWORD style, DWORD extendedStyle, HWND parent);
+
+// The tooltips of a form's controls: made once per form window, before its controls.
+HWND createToolTips(HWND form);
+// The tooltips of the form that the window lies on; nullptr when it has none.
+HWND toolTipsOf(HWND window);
 
 // Hands a WM_COMMAND from a child to the child's view; true when there was one.
 bool routeCommand(WPARAM wParam, LPARAM lParam);

@@ -59,6 +59,7 @@ FormWindow::FormWindow(forms::Form& form, WindowStyle style,
     window_ = CreateWindowExW(extendedStyleOf(style), kFormClass, L"", kStyle, 0, 0,
                               0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     windows_.add(form_, window_);
+    createToolTips(window_);
     build(form_, window_);
     for (auto& view : views_) view->refresh();
     subscription_ = form_.observe([this](forms::Control&, forms::Change change) { apply(change); });
@@ -78,6 +79,7 @@ FormWindow::~FormWindow() {
     form_.onActivateRequest = nullptr;
     windows_.remove(form_);
     views_.clear(); // the control windows are children of this window: they go first
+    DestroyWindow(toolTipsOf(window_));
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
 }
