@@ -78,7 +78,9 @@ FormWindow::~FormWindow() {
     form_.onFocusRequest = nullptr;
     form_.onActivateRequest = nullptr;
     windows_.remove(form_);
-    views_.clear(); // the control windows are children of this window: they go first
+    // The control windows are children of this window: they go first, the controls inside
+    // a container before the container.
+    while (!views_.empty()) views_.pop_back();
     DestroyWindow(toolTipsOf(window_));
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
