@@ -23,10 +23,11 @@ echo "installed: $(ls "$folder" | tr '\n' ' '); Start menu: ${shortcut#"$WINEPRE
 SAHIFEX_WINDOWS_PROGRAM="$folder/sahifex.exe" "$e2e_tests" \
     --gtest_filter=WineScene.OneMatchPastesItsVerseIntoNotepad || fail "the installed program did not paste"
 
-# The uninstaller copies itself away and returns at once: wait for it to finish.
+# The uninstaller copies itself away and returns at once: wait for it to finish, the
+# folder and the Start menu entry gone (in whichever order it removes them).
 "$WINE64" "$folder/Uninstall.exe" /S </dev/null
 for _ in $(seq 1 300); do
-    [ -e "$folder" ] || break
+    [ -e "$folder" ] || [ -e "$shortcut" ] || break
     sleep 0.1
 done
 [ ! -e "$folder" ] || fail "the uninstaller left $(ls "$folder" | tr '\n' ' ')"
