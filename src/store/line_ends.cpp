@@ -200,13 +200,25 @@ size_t afterLineEnd(std::string_view bytes, size_t end) {
     return end + 1;
 }
 
+namespace {
+
+// The last c among the n bytes at s (memrchr, which not every C library has); a line is
+// short, so the walk back is too.
+const char* lastOf(const char* s, char c, size_t n) {
+    for (size_t i = n; i > 0; --i)
+        if (s[i - 1] == c) return s + i - 1;
+    return nullptr;
+}
+
+} // namespace
+
 size_t lineStartOf(std::string_view bytes, size_t pos) {
     const char* s = bytes.data();
     pos = std::min(pos, bytes.size());
     // Just past the last LF before pos, unless a CR comes after it.
-    const auto* lf = static_cast<const char*>(memrchr(s, '\n', pos));
+    const auto* lf = lastOf(s, '\n', pos);
     const size_t afterLf = lf ? static_cast<size_t>(lf - s) + 1 : 0;
-    const auto* cr = static_cast<const char*>(memrchr(s + afterLf, '\r', pos - afterLf));
+    const auto* cr = lastOf(s + afterLf, '\r', pos - afterLf);
     return cr ? static_cast<size_t>(cr - s) + 1 : afterLf;
 }
 

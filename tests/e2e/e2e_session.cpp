@@ -30,13 +30,20 @@ E2eSession::E2eSession(const std::string& editorText) {
     if (std::getenv("DISPLAY") == nullptr)
         throw std::runtime_error("no DISPLAY: run the end-to-end tests inside scripts/x11-session");
     dir_ = makeTempDir();
-    programDir_ = dir_ / "program";
-    fs::create_directories(programDir_);
-    // The program's folder is the executable's: a copy of its own, beside the verse
-    // files, where no settings file of another run lies.
-    fs::copy_file(SAHIFEX_PROGRAM, programDir_ / "sahifex");
-    for (const char* name : {"QuranV.Qur", "QuranT.Qur"})
-        fs::copy_file(fs::path(SAHIFEX_PROGRAM).parent_path() / name, programDir_ / name);
+    if (const char* installed = std::getenv("SAHIFEX_E2E_INSTALLED_PROGRAM")) {
+        // The program as a package installed it, started by the link in bin.
+        programPath_ = installed;
+        programDir_ = fs::canonical(programPath_).parent_path();
+    } else {
+        // The program's folder is the executable's: a copy of its own, beside the verse
+        // files, where no settings file of another run lies.
+        programDir_ = dir_ / "program";
+        programPath_ = programDir_ / "sahifex";
+        fs::create_directories(programDir_);
+        fs::copy_file(SAHIFEX_PROGRAM, programPath_);
+        for (const char* name : {"QuranV.Qur", "QuranT.Qur"})
+            fs::copy_file(fs::path(SAHIFEX_PROGRAM).parent_path() / name, programDir_ / name);
+    }
 
     env_ = currentEnvironment();
     const fs::path home = dir_ / "home";
@@ -80,7 +87,7 @@ int E2eSession::openEditor(const std::string& editorText) {
 }
 
 int E2eSession::startProgramAgain() {
-    Process again({(programDir_ / "sahifex").string()}, env_, dir_ / "sahifex-again.log");
+    Process again({programPath_.string()}, env_, dir_ / "sahifex-again.log");
     if (!waitUntil([&] { return !again.running(); }, kStepLimit)) return -1;
     return again.exitStatus();
 }
@@ -93,7 +100,7 @@ E2eSession::~E2eSession() {
 }
 
 void E2eSession::startProgram() {
-    program_ = std::make_unique<Process>(std::vector<std::string>{(programDir_ / "sahifex").string()},
+    program_ = std::make_unique<Process>(std::vector<std::string>{programPath_.string()},
                                          env_, dir_ / "sahifex.log");
     const bool shown = waitUntil([this] {
         main_ = bar_ = 0;

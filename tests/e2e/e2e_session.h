@@ -27,7 +27,11 @@ public:
     E2eSession(const E2eSession&) = delete;
     E2eSession& operator=(const E2eSession&) = delete;
 
+    // The program's folder; with SAHIFEX_E2E_INSTALLED_PROGRAM set, the folder of the
+    // installed program that variable names, else a copy of the built program of its own.
     const std::filesystem::path& programDir() const { return programDir_; }
+    // The user's configuration folder in the scene's fresh home ($XDG_CONFIG_HOME).
+    std::filesystem::path configDir() const { return dir_ / "home" / "config"; }
 
     // Starts the program and waits until both its windows are shown.
     void startProgram();
@@ -73,6 +77,7 @@ private:
 
     std::filesystem::path dir_;
     std::filesystem::path programDir_;
+    std::filesystem::path programPath_;
     Environment env_;
     std::vector<Editor> editors_;
     std::unique_ptr<Process> program_;

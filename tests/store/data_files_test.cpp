@@ -229,8 +229,12 @@ TEST(ShippedVerseFiles, BytesRoundTripThroughTheCodecWithNothingLost) {
 TEST(ShippedVerseFiles, AreWhatTheConverterMakesNow) {
     const fs::path out = fs::temp_directory_path() / ("sahifex_converter_" + std::to_string(::getpid()));
     fs::remove_all(out);
-    const std::string command = std::string("\"") + SAHIFEX_QUR_CONVERTER + "\" \"" +
-                                kTanzilDir.string() + "\" \"" + out.string() + "\"";
+    std::string command = std::string("\"") + SAHIFEX_QUR_CONVERTER + "\" \"" +
+                          kTanzilDir.string() + "\" \"" + out.string() + "\"";
+#ifdef _WIN32
+    // cmd.exe /c drops the first and the last quote of a line that starts with a quote.
+    command = "\"" + command + "\"";
+#endif
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     for (const char* name : {kPlainFileName, kVocalizedFileName, "LICENSE-tanzil.txt"})
         EXPECT_TRUE(bytesOf(out / name) == bytesOf(kDataDir / name))

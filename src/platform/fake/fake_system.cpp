@@ -61,7 +61,9 @@ void FakeSystem::loadAndActivate(const std::string& id) {
 void FakeSystem::makeTopmost(forms::Form& window) { log.push_back("topmost:" + window.name()); }
 
 void FakeSystem::showOk(const std::u16string& text, const std::u16string& title) {
-    log.push_back("message:" + store::toUtf8(text) + (title.empty() ? "" : "|" + store::toUtf8(title)));
+    std::string line = "message:" + store::toUtf8(text);
+    if (!title.empty()) line += '|' + store::toUtf8(title);
+    log.push_back(std::move(line));
 }
 
 bool FakeSystem::askOkCancel(const std::u16string& text, const std::u16string& title) {

@@ -1,0 +1,15 @@
+#pragma once
+// The program's font: one made for user interfaces, that GDI draws Arabic well in
+// standard controls ("Segoe UI" on Windows; under wine "DejaVu Sans").
+
+#include "platform/win32/windows_api.h"
+
+namespace sahifex::platform::win32 {
+
+// The font at the given size in points; kept for the whole run.
+HFONT programFont(int points);
+
+// Logical pixels (15 twips each, 96 per inch) for a size in points.
+inline int pointsToPixels(int points) { return MulDiv(points > 0 ? points : 10, 96, 72); }
+
+} // namespace sahifex::platform::win32

@@ -1,0 +1,127 @@
+#include "platform/win32/win32_clipboard.h"
+
+#include <cstring>
+
+namespace sahifex::platform::win32 {
+
+namespace {
+
+// A clipboard owner that does not answer within this time is treated as hung: its text
+// is not asked for, since Windows would wait for it far longer than a tick may take.
+constexpr UINT kOwnerPatienceMs = 200;
+
+HGLOBAL globalText(const std::u16string& text) {
+    const size_t bytes = (text.size() + 1) * sizeof(char16_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory) return nullptr;
+    if (void* target = GlobalLock(memory)) {
+        std::memcpy(target, text.c_str(), bytes);
+        GlobalUnlock(memory);
+        return memory;
+    }
+    GlobalFree(memory);
+    return nullptr;
+}
+
+bool ownerAnswers() {
+    HWND owner = GetClipboardOwner();
+    if (!owner || isOurWindow(owner)) return true;
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                               kOwnerPatienceMs, &ignored) != 0;
+}
+
+} // namespace
+
+Win32Clipboard::Win32Clipboard()
+    : owner_(L"SahifexClipboardOwner",
+             [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+                 return handle(message, wParam, lParam, result);
+             }) {}
+
+Win32Clipboard::~Win32Clipboard() { renderPromised(); }
+
+bool Win32Clipboard::open() {
+    const auto deadline = std::chrono::steady_clock::now() + kOpenPatience;
+    while (!OpenClipboard(owner_.handle())) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+void Win32Clipboard::clear() {
+    if (!open()) return;
+    EmptyClipboard();
+    CloseClipboard();
+    promised_.reset();
+}
+
+bool Win32Clipboard::setText(const std::u16string& text) {
+    if (!open()) return false;
+    EmptyClipboard(); // makes our window the owner; WM_DESTROYCLIPBOARD drops an old promise
+    SetLastError(ERROR_SUCCESS); // a promise made returns no handle, like a failure
+    SetClipboardData(CF_UNICODETEXT, nullptr);
+    const bool promised = GetLastError() == ERROR_SUCCESS;
+    if (promised) promised_ = text;
+    // A promise that cannot be made is kept as text at once.
+    const bool written = promised || SetClipboardData(CF_UNICODETEXT, globalText(text));
+    CloseClipboard();
+    return written;
+}
+
+std::u16string Win32Clipboard::text() {
+    // Our own promise answers without being rendered: the paste waits for the editor's
+    // request, and a render of our own would look like one.
+    if (promised_) return *promised_;
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !ownerAnswers() || !open()) return u"";
+    std::u16string text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const char16_t*>(GlobalLock(data))) {
+            const size_t limit = GlobalSize(data) / sizeof(char16_t);
+            size_t length = 0;
+            while (length < limit && chars[length]) ++length;
+            text.assign(chars, length);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void Win32Clipboard::render() {
+    // Called while the clipboard is open on the asker's behalf: only SetClipboardData.
+    if (!promised_) return;
+    ++renderRequests_;
+    if (HGLOBAL memory = globalText(*promised_)) {
+        if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+    }
+}
+
+void Win32Clipboard::renderPromised() {
+    if (!promised_) return;
+    if (GetClipboardOwner() == owner_.handle() && open()) {
+        if (GetClipboardOwner() == owner_.handle()) render();
+        CloseClipboard();
+    }
+    promised_.reset();
+}
+
+bool Win32Clipboard::handle(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    result = 0;
+    switch (message) {
+    case WM_RENDERFORMAT:
+        if (wParam == CF_UNICODETEXT) render();
+        return true;
+    case WM_RENDERALLFORMATS:
+        renderPromised();
+        return true;
+    case WM_DESTROYCLIPBOARD:
+        promised_.reset(); // another program (or we) emptied the clipboard
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace sahifex::platform::win32

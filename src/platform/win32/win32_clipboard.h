@@ -1,0 +1,42 @@
+#pragma once
+// The Windows clipboard, text only (CF_UNICODETEXT). Our own text is offered by delayed
+// rendering: the clipboard holds a promise, and the text is handed over when a program
+// asks for it (WM_RENDERFORMAT), so that the paste can tell when the editor took it.
+
+#include <chrono>
+#include <optional>
+
+#include "platform/clipboard.h"
+#include "platform/win32/message_window.h"
+
+namespace sahifex::platform::win32 {
+
+class Win32Clipboard : public Clipboard {
+public:
+    Win32Clipboard();
+    ~Win32Clipboard() override;
+
+    void clear() override;
+    bool setText(const std::u16string& text) override;
+    std::u16string text() override;
+
+    // How many times another program (or we) asked for our promised text.
+    unsigned renderRequests() const { return renderRequests_; }
+    // Hands the promised text over now, while we still own the clipboard: before the
+    // program ends, so that the text outlives it.
+    void renderPromised();
+
+    // Another program holds the clipboard open: how long we try again, at most.
+    static constexpr std::chrono::milliseconds kOpenPatience{200};
+
+private:
+    bool open();
+    bool handle(UINT message, WPARAM, LPARAM, LRESULT& result);
+    void render();
+
+    std::optional<std::u16string> promised_; // the text of our promise, while we own it
+    unsigned renderRequests_ = 0;
+    MessageWindow owner_;
+};
+
+} // namespace sahifex::platform::win32

@@ -1,0 +1,29 @@
+#include "platform/win32/win32_text_metrics.h"
+
+#include <algorithm>
+
+#include "platform/qt/twips.h" // toolkit-free: the twips of every view
+#include "platform/win32/program_font.h"
+
+namespace sahifex::platform::win32 {
+
+using qt::toPixels;
+using qt::toTwips;
+
+int Win32TextMetrics::wrappedTextHeight(const std::u16string& text, int widthTwips,
+                                        int fontPoints) const {
+    HDC context = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(context, programFont(fontPoints));
+    TEXTMETRICW font{};
+    GetTextMetricsW(context, &font);
+    // An empty label still takes one line, as a label with a blank caption does.
+    const std::u16string shown = text.empty() ? u" " : text;
+    RECT bounds{0, 0, std::max(1, toPixels(widthTwips)), 0};
+    DrawTextW(context, wide(shown), static_cast<int>(shown.size()), &bounds,
+              DT_CALCRECT | DT_WORDBREAK | DT_RTLREADING | DT_NOPREFIX);
+    SelectObject(context, previous);
+    DeleteDC(context);
+    return toTwips(std::max<int>(bounds.bottom - bounds.top, font.tmHeight));
+}
+
+} // namespace sahifex::platform::win32

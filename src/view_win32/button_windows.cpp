@@ -1,0 +1,53 @@
+#include "view_win32/button_windows.h"
+
+#include "platform/qt/handler_guard.h" // toolkit-free: handlers never throw into the loop
+
+namespace sahifex::view_win32 {
+
+using platform::qt::runHandler;
+using platform::win32::wide;
+
+// The box on the right, the caption reading from the right.
+CheckBoxWindow::CheckBoxWindow(forms::CheckBox& box, HWND parent)
+    : ControlWindow(box, createChild(L"BUTTON", WS_TABSTOP | BS_CHECKBOX | BS_RIGHTBUTTON | BS_RIGHT,
+                                     WS_EX_RTLREADING, parent)),
+      box_(box) {}
+
+void CheckBoxWindow::command(WORD code) {
+    if (code != BN_CLICKED || applying()) return;
+    runHandler([&] { box_.userClick(); });
+    // The click handler may have set the value back: the box shows the model's.
+    apply(forms::Change::Value);
+}
+
+void CheckBoxWindow::apply(forms::Change change) {
+    switch (change) {
+    case forms::Change::Text: SetWindowTextW(handle(), wide(box_.caption())); break;
+    case forms::Change::Value:
+        SendMessageW(handle(), BM_SETCHECK,
+                     box_.value() == 1   ? BST_CHECKED
+                     : box_.value() == 2 ? BST_INDETERMINATE
+                                         : BST_UNCHECKED,
+                     0);
+        break;
+    default: ControlWindow::apply(change);
+    }
+}
+
+CommandButtonWindow::CommandButtonWindow(forms::CommandButton& button, HWND parent)
+    : ControlWindow(button, createChild(L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON,
+                                        WS_EX_RTLREADING, parent)),
+      button_(button) {}
+
+void CommandButtonWindow::command(WORD code) {
+    if (code == BN_CLICKED && !applying()) runHandler([&] { button_.fireClick(); });
+}
+
+void CommandButtonWindow::apply(forms::Change change) {
+    if (change == forms::Change::Text)
+        SetWindowTextW(handle(), wide(button_.caption()));
+    else
+        ControlWindow::apply(change);
+}
+
+} // namespace sahifex::view_win32

@@ -1,0 +1,235 @@
+#include "view_win32/form_window.h"
+
+#include "platform/qt/handler_guard.h" // toolkit-free: handlers never throw into the loop
+#include "platform/qt/twips.h"         // toolkit-free: the twips of every view
+#include "view_win32/control_window_factory.h"
+
+namespace sahifex::view_win32 {
+
+using platform::qt::runHandler;
+using platform::qt::toPixels;
+using platform::qt::toTwips;
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"SahifexForm";
+
+void registerFormClass(WNDPROC procedure) {
+    static const bool registered = [procedure] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(1));
+        windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        windowClass.lpszClassName = kFormClass;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+// No caption, no sizing frame: a window manager would draw its own title bar for them.
+constexpr DWORD kStyle = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
+// A sizable window is resized by this many pixels along its border.
+constexpr int kResizeBorder = 4;
+
+DWORD extendedStyleOf(WindowStyle style) {
+    // The bar stays above the others and never takes the focus from the editor.
+    if (style == WindowStyle::FloatingBar)
+        return WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+    return WS_EX_APPWINDOW;
+}
+
+int showCommandOf(int state) {
+    switch (state) {
+    case forms::Minimized: return SW_SHOWMINNOACTIVE;
+    case forms::Maximized: return SW_SHOWMAXIMIZED;
+    default: return SW_RESTORE;
+    }
+}
+
+} // namespace
+
+FormWindow::FormWindow(forms::Form& form, WindowStyle style,
+                       platform::win32::WindowRegistry& windows)
+    : form_(form), style_(style), windows_(windows) {
+    registerFormClass(procedure);
+    window_ = CreateWindowExW(extendedStyleOf(style), kFormClass, L"", kStyle, 0, 0,
+                              0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    windows_.add(form_, window_);
+    createToolTips(window_);
+    build(form_, window_);
+    for (auto& view : views_) view->refresh();
+    subscription_ = form_.observe([this](forms::Control&, forms::Change change) { apply(change); });
+    // Both requests are taken back by the destructor.
+    form_.onFocusRequest = [this](forms::Control& control) {
+        if (HWND window = windowOf(control)) SetFocus(window);
+    };
+    form_.onActivateRequest = [this] { activate(); };
+    apply(forms::Change::Text);
+    applyGeometry();
+    applyVisible();
+}
+
+FormWindow::~FormWindow() {
+    subscription_.reset();
+    form_.onFocusRequest = nullptr;
+    form_.onActivateRequest = nullptr;
+    windows_.remove(form_);
+    // The control windows are children of this window: they go first, the controls inside
+    // a container before the container.
+    while (!views_.empty()) views_.pop_back();
+    DestroyWindow(toolTipsOf(window_));
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
+HWND FormWindow::windowOf(const forms::Control& control) const {
+    const auto found = viewOf_.find(&control);
+    return found == viewOf_.end() ? nullptr : found->second->handle();
+}
+
+void FormWindow::build(const forms::Container& container, HWND parent) {
+    for (forms::Control* child : container.children()) {
+        std::unique_ptr<ControlWindow> view = makeControlWindow(*child, parent);
+        if (!view) continue;
+        HWND window = view->handle();
+        viewOf_[child] = view.get();
+        views_.push_back(std::move(view));
+        if (child->kind() == forms::Kind::PictureBox || child->kind() == forms::Kind::Frame)
+            build(static_cast<const forms::Container&>(*child), window);
+    }
+}
+
+void FormWindow::apply(forms::Change change) {
+    switch (change) {
+    case forms::Change::Geometry: applyGeometry(); break;
+    case forms::Change::Visible: applyVisible(); break;
+    case forms::Change::Text: SetWindowTextW(window_, platform::win32::wide(form_.caption())); break;
+    case forms::Change::Repaint:
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        break;
+    default: break;
+    }
+}
+
+void FormWindow::applyGeometry() {
+    applying_ = true;
+    if (IsWindowVisible(window_)) {
+        const bool iconic = IsIconic(window_), zoomed = IsZoomed(window_);
+        const int now = iconic ? forms::Minimized : zoomed ? forms::Maximized : forms::Normal;
+        if (now != form_.windowState()) ShowWindow(window_, showCommandOf(form_.windowState()));
+    }
+    if (form_.windowState() == forms::Normal)
+        SetWindowPos(window_, nullptr, toPixels(form_.left()), toPixels(form_.top()),
+                     toPixels(form_.width()), toPixels(form_.height()),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    applying_ = false;
+}
+
+void FormWindow::applyVisible() {
+    if (form_.visible() == static_cast<bool>(IsWindowVisible(window_))) return;
+    applying_ = true;
+    if (!form_.visible()) {
+        ShowWindow(window_, SW_HIDE);
+    } else {
+        if (beforeShow) beforeShow();
+        ShowWindow(window_, style_ == WindowStyle::FloatingBar ? SW_SHOWNOACTIVATE : SW_SHOW);
+        UpdateWindow(window_);
+    }
+    applying_ = false;
+    applyGeometry();
+}
+
+void FormWindow::activate() {
+    if (style_ == WindowStyle::FloatingBar || !IsWindowVisible(window_)) return;
+    SetForegroundWindow(window_);
+}
+
+void FormWindow::takeWindowGeometry() {
+    if (applying_ || !IsWindowVisible(window_) || form_.windowState() != forms::Normal) return;
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    const bool moved = outer.left != toPixels(form_.left()) || outer.top != toPixels(form_.top());
+    const bool sized = outer.right - outer.left != toPixels(form_.width()) ||
+                       outer.bottom - outer.top != toPixels(form_.height());
+    if (!moved && !sized) return;
+    // The user's (or the system's) doing: the form takes it without echoing it back.
+    applying_ = true;
+    runHandler([&] {
+        if (moved) {
+            form_.setLeft(toTwips(outer.left));
+            form_.setTop(toTwips(outer.top));
+        }
+        if (sized) {
+            form_.setWidth(toTwips(outer.right - outer.left));
+            form_.setHeight(toTwips(outer.bottom - outer.top));
+        }
+    });
+    applying_ = false;
+}
+
+void FormWindow::takeWindowState(WPARAM sizeKind) {
+    const int state = sizeKind == SIZE_MINIMIZED   ? forms::Minimized
+                      : sizeKind == SIZE_MAXIMIZED ? forms::Maximized
+                                                   : forms::Normal;
+    if (applying_ || state == form_.windowState()) return;
+    applying_ = true;
+    runHandler([&] { form_.setWindowState(state); });
+    applying_ = false;
+}
+
+LRESULT FormWindow::borderHit(LPARAM at) const {
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    const int x = static_cast<short>(LOWORD(at)), y = static_cast<short>(HIWORD(at));
+    const bool left = x < outer.left + kResizeBorder, right = x >= outer.right - kResizeBorder;
+    const bool top = y < outer.top + kResizeBorder, bottom = y >= outer.bottom - kResizeBorder;
+    if (top) return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
+    if (bottom) return left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
+    if (left) return HTLEFT;
+    if (right) return HTRIGHT;
+    return HTNOWHERE;
+}
+
+LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    LRESULT result = 0;
+    if (self && self->window_ && self->onMessage(message, wParam, lParam, result)) return result;
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    switch (message) {
+    case WM_COMMAND: return routeCommand(wParam, lParam);
+    case WM_MOUSEACTIVATE:
+        if (style_ != WindowStyle::FloatingBar) return false;
+        result = MA_NOACTIVATE;
+        return true;
+    case WM_WINDOWPOSCHANGED:
+        takeWindowGeometry();
+        return false; // the default sends WM_SIZE and WM_MOVE
+    case WM_SIZE:
+        if (IsWindowVisible(window_)) takeWindowState(wParam);
+        return true;
+    case WM_NCHITTEST:
+        if (style_ == WindowStyle::FloatingBar || !form_.sizable()) return false;
+        result = borderHit(lParam);
+        return result != HTNOWHERE;
+    case WM_CLOSE:
+        // The form decides: the main window runs its unload handling and hides; the bar
+        // cannot be closed, as it is the only way left to end the program.
+        if (style_ != WindowStyle::FloatingBar) runHandler([&] { form_.userClose(); });
+        return true;
+    default: return false;
+    }
+}
+
+} // namespace sahifex::view_win32

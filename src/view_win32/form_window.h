@@ -1,0 +1,59 @@
+#pragma once
+// The native window that draws one form. It walks the form's controls and makes one
+// window for each, nested in their containers in the order they were added (later ones
+// on top), and keeps the window itself in step with the form: the form's Left, Top,
+// Width and Height are the outer rectangle; the user's moves and resizes flow back.
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "forms/form.h"
+#include "platform/win32/window_registry.h"
+#include "view_win32/control_window.h"
+
+namespace sahifex::view_win32 {
+
+enum class WindowStyle {
+    Frameless,   // a window with a thin border and no caption; sizable by its border
+    FloatingBar, // above the others, never takes the focus
+};
+
+class FormWindow {
+public:
+    FormWindow(forms::Form& form, WindowStyle style, platform::win32::WindowRegistry& windows);
+    ~FormWindow();
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    HWND handle() const { return window_; }
+    // The window that draws a control of the form; nullptr for one that draws nothing.
+    HWND windowOf(const forms::Control& control) const;
+    // Runs right before the window is shown (to note which window had the focus).
+    std::function<void()> beforeShow;
+
+private:
+    static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+    bool onMessage(UINT message, WPARAM, LPARAM, LRESULT& result);
+    void build(const forms::Container& container, HWND parent);
+    void apply(forms::Change change);
+    void applyGeometry();
+    void applyVisible();
+    void activate();
+    void takeWindowGeometry();
+    void takeWindowState(WPARAM sizeKind);
+    // Where a point on the border of a sizable window resizes it (HTNOWHERE: nowhere).
+    LRESULT borderHit(LPARAM at) const;
+
+    forms::Form& form_;
+    WindowStyle style_;
+    platform::win32::WindowRegistry& windows_;
+    HWND window_ = nullptr;
+    std::vector<std::unique_ptr<ControlWindow>> views_;
+    std::map<const forms::Control*, ControlWindow*> viewOf_;
+    forms::Subscription subscription_;
+    bool applying_ = false; // the window follows the form: what it reports is an echo
+};
+
+} // namespace sahifex::view_win32

@@ -1,0 +1,144 @@
+// The Windows program under wine on Xvfb with openbox, driven with xdotool, pasting into
+// wine's notepad; what arrives is read back from notepad's edit control.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "control_places.h"
+#include "desktop.h"
+#include "process.h"
+#include "verse_data.h"
+
+namespace sahifex::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+const fs::path kWindowsBin = SAHIFEX_WINDOWS_BIN;
+const std::string kWine = "/usr/lib/wine/wine64";
+
+// The program to drive: the build's, or the one SAHIFEX_WINDOWS_PROGRAM names (an
+// installed copy).
+fs::path program() {
+    const char* chosen = std::getenv("SAHIFEX_WINDOWS_PROGRAM");
+    return chosen && *chosen ? fs::path(chosen) : kWindowsBin / "sahifex.exe";
+}
+constexpr auto kStepLimit = 10s;
+
+const VerseData& verses() {
+    static const VerseData data(kWindowsBin);
+    return data;
+}
+
+std::string onlyVerseWith(const std::string& word) {
+    const auto found = verses().wholeWordMatches(word);
+    if (found.size() != 1) throw std::runtime_error(word + " is not in exactly one verse");
+    return withReference(*found.front(), found.front()->vocalized);
+}
+
+std::string notepadText() {
+    return run({kWine, (kWindowsBin / "editor_text.exe").string()}).out;
+}
+
+// The visible windows of a wine program, found by its executable's name.
+std::vector<WindowId> windowsOf(const std::string& exe) {
+    std::vector<WindowId> windows;
+    const CommandResult found = run({"xdotool", "search", "--onlyvisible", "--classname", exe});
+    std::istringstream ids(found.out);
+    for (WindowId id; ids >> id;) windows.push_back(id);
+    return windows;
+}
+
+class WineScene : public ::testing::Test {
+protected:
+    void SetUp() override {
+        logs = fs::temp_directory_path() / ("sahifex-wine-e2e-" + std::to_string(getpid()));
+        fs::create_directories(logs);
+        notepad = std::make_unique<Process>(std::vector<std::string>{kWine, "notepad.exe"},
+                                            currentEnvironment(), logs / "notepad.log");
+        ASSERT_TRUE(waitUntil([&] { return !windowsOf("notepad.exe").empty(); }, kStepLimit));
+        editor = windowsOf("notepad.exe").front();
+        sahifex = std::make_unique<Process>(
+            std::vector<std::string>{kWine, program().string()},
+            currentEnvironment(), logs / "sahifex.log");
+        ASSERT_TRUE(waitUntil([&] { return windowsOf("sahifex.exe").size() >= 2; }, kStepLimit))
+            << "both windows show";
+        // The bar is the lower of the two.
+        const auto windows = windowsOf("sahifex.exe");
+        const bool firstIsBar = geometryOf(windows[0]).height < geometryOf(windows[1]).height;
+        bar = windows[firstIsBar ? 0 : 1];
+        main = windows[firstIsBar ? 1 : 0];
+        ASSERT_NE(bar, 0u);
+        ASSERT_NE(main, 0u);
+        sleepFor(500ms); // start-up places the windows
+    }
+    void TearDown() override {
+        if (HasFailure()) screenshot((logs / "failure.png").string());
+        sahifex.reset();
+        notepad.reset();
+        // Their windows go a little later: the next test must not find them.
+        waitUntil([] { return windowsOf("notepad.exe").empty() && windowsOf("sahifex.exe").empty(); },
+                  kStepLimit);
+    }
+
+    void clickIntoEditor() {
+        activate(editor);
+        sleepFor(200ms);
+    }
+    // Types the word into the program's search box and presses Enter.
+    void searchFor(const std::string& word) {
+        const PixelRect box = places.searchBox();
+        clickAt(main, box.centerX(), box.centerY());
+        sleepFor(200ms);
+        typeText(word);
+        pressKeys("Return");
+    }
+    std::string notepadTextOnceChanged(const std::string& before = "") {
+        std::string text;
+        waitUntil([&] { return (text = notepadText()) != before; }, kStepLimit, 100ms);
+        sleepFor(300ms); // a paste still arriving
+        return notepadText();
+    }
+
+    ControlPlaces places{kWindowsBin.string()};
+    fs::path logs;
+    std::unique_ptr<Process> notepad, sahifex;
+    WindowId editor = 0, main = 0, bar = 0;
+};
+
+TEST_F(WineScene, OneMatchPastesItsVerseIntoNotepad) {
+    clickIntoEditor();
+    searchFor("الصمد");
+    EXPECT_EQ(notepadTextOnceChanged(), onlyVerseWith("الصمد"));
+    EXPECT_EQ(activeWindow(), editor) << "the editor has the focus back";
+}
+
+TEST_F(WineScene, SeveralMatchesAreListedAndEnterPastesTheFirst) {
+    clickIntoEditor();
+    const auto found = verses().wholeWordMatches("الم");
+    ASSERT_GT(found.size(), 1u);
+    searchFor("الم");
+    sleepFor(1500ms);
+    EXPECT_EQ(notepadText(), "") << "nothing is sent before the user chooses";
+    pressKeys("Return");
+    EXPECT_EQ(notepadTextOnceChanged(), withReference(*found.front(), found.front()->vocalized));
+}
+
+TEST_F(WineScene, TrackingFromTheBarPastesAWordCopiedInNotepad) {
+    clickIntoEditor();
+    const PixelRect searching = places.barSearching();
+    clickAt(bar, searching.centerX(), searching.centerY());
+    sleepFor(200ms);
+    EXPECT_EQ(activeWindow(), editor) << "clicking the bar keeps the focus in the editor";
+    typeText("مدهامتان");
+    const std::string typed = notepadTextOnceChanged();
+    pressKeys("ctrl+a ctrl+c");
+    EXPECT_EQ(notepadTextOnceChanged(typed), onlyVerseWith("مدهامتان"));
+}
+
+} // namespace
+} // namespace sahifex::e2e
