@@ -161,7 +161,12 @@ void Options_Form::design() {
     check(Check5, u"كتابة السورة ورقمها", 45, 330, 2220);
     check(Check6, u"بحث بإضافة الوالو والفاء", 45, 615, 2220);
     check(Check3, u"إعادة التشغيل", 2310, 900, 2160);
-    for (forms::CheckBox* box : {&Check9, &Check1, &Check2, &Check7, &Check5, &Check6, &Check3})
+    check(FlexibleSearch, u"بحث مرن", 2310, 1650, 2160);
+    FlexibleSearch.setToolTipText(u"لا يفرّق بين أ وإ وآ وٱ وا، ولا بين ى وي، ولا بين ة وه، ولا بين ؤ وئ وء");
+    check(OrnateBrackets, u"أقواس مزخرفة", 45, 1650, 2220);
+    OrnateBrackets.setToolTipText(u"ترسل الآية بين القوسين ﴿ ﴾ بدل [ ]");
+    for (forms::CheckBox* box : {&Check9, &Check1, &Check2, &Check7, &Check5, &Check6, &Check3,
+                                 &FlexibleSearch, &OrnateBrackets})
         Pic_search_settings.add(*box);
     Pic_search_settings.add(Frame1);
     Frame1.setCaption(u"حجم الخط");
