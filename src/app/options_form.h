@@ -60,6 +60,8 @@ public:
     forms::CheckBox Check5{"Check5"};
     forms::CheckBox Check6{"Check6"};
     forms::CheckBox Check3{"Check3"};
+    forms::CheckBox FlexibleSearch{"FlexibleSearch"}; // the word search folds hamza, ى and ة
+    forms::CheckBox OrnateBrackets{"OrnateBrackets"}; // verses are sent between ﴿ and ﴾
     forms::Frame Frame1{"Frame1"};
     forms::TextBox ftx1{"ftx1"};
     forms::TextBox ftx2{"ftx2"};
@@ -159,6 +161,7 @@ private:
     void design();       // the design-time properties (options_form_design.cpp)
     void wireHandlers(); // connects the controls' events to the handlers
     bool applySavedOptions(); // items 2 to 10 of SaveList; false at a value rejected
+    void applyAddedOptions(); // the items after the eleven, each at its default when absent
 
     platform::Services services_;
     ProgramState& program_;

@@ -161,11 +161,18 @@ void Options_Form::design() {
     check(Check5, u"كتابة السورة ورقمها", 45, 330, 2220);
     check(Check6, u"بحث بإضافة الوالو والفاء", 45, 615, 2220);
     check(Check3, u"إعادة التشغيل", 2310, 900, 2160);
-    for (forms::CheckBox* box : {&Check9, &Check1, &Check2, &Check7, &Check5, &Check6, &Check3})
+    // Side by side in the row that the window shows when the command word opens the
+    // panel; the font size frame lies below them.
+    check(FlexibleSearch, u"بحث مرن", 1155, 900, 1110);
+    FlexibleSearch.setToolTipText(u"لا يفرّق بين أ وإ وآ وٱ وا، ولا بين ى وي، ولا بين ة وه، ولا بين ؤ وئ وء");
+    check(OrnateBrackets, u"أقواس \uFD3F \uFD3E", 45, 900, 1110);
+    OrnateBrackets.setToolTipText(u"ترسل الآية بين القوسين \uFD3F \uFD3E بدل [ ]");
+    for (forms::CheckBox* box : {&Check9, &Check1, &Check2, &Check7, &Check5, &Check6, &Check3,
+                                 &FlexibleSearch, &OrnateBrackets})
         Pic_search_settings.add(*box);
     Pic_search_settings.add(Frame1);
     Frame1.setCaption(u"حجم الخط");
-    Frame1.move(45, 900, 2220, 690);
+    Frame1.move(45, 1185, 2220, 690);
     Frame1.setFontSize(9);
     Frame1.add(Label19);
     Label19.setCaption(u" السورة ورقمها");

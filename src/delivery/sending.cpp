@@ -47,8 +47,12 @@ void chooseVerse(Options_Form& form, size_t lastDistance) {
         form.Label2.setCaption(form.LongVerseText);
 }
 
+// The verse in brackets, then its reference. The ornate parentheses are not mirrored in
+// right-to-left text: U+FD3F, drawn at the verse's right, opens it, and U+FD3E closes it.
 std::u16string withReference(const Options_Form& form, const std::u16string& verse) {
-    return u"[" + verse + u"] " + form.Label4.caption() + u":" + form.Label5.caption();
+    const bool ornate = form.OrnateBrackets.value() == 1;
+    return (ornate ? u"\uFD3F" : u"[") + verse + (ornate ? u"\uFD3E " : u"] ") +
+           form.Label4.caption() + u":" + form.Label5.caption();
 }
 
 // The verse with its reference, or alone when Check5 is not ticked.

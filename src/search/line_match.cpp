@@ -13,11 +13,13 @@ constexpr size_t kSurahCodeLength = 3;
 constexpr size_t npos = std::string_view::npos;
 
 struct EncodedTest {
-    EncodedTest(std::string text, bool boundary)
-        : bytes(std::move(text)), boundaryIsSpace(boundary), pattern(bytes) {}
-    std::string bytes;
-    bool boundaryIsSpace;
+    EncodedTest(std::string text, bool boundary, const store::ByteFold* fold)
+        : pattern(std::move(text), fold), bytes(pattern.bytes()), boundaryIsSpace(boundary),
+          afterSpace(boundary && !bytes.empty() && bytes.front() == ' ' ? bytes.substr(1) : "", fold) {}
     store::BytePattern pattern;
+    std::string bytes; // folded, with a fold
+    bool boundaryIsSpace;
+    store::BytePattern afterSpace; // the bytes after their first space, for the boundary
     // What every line that passes holds: the bytes, or without their first space when
     // the boundary counts as one.
     std::string_view mustHold() const {
@@ -30,8 +32,7 @@ struct EncodedTest {
 bool passes(std::string_view line, const EncodedTest& test) {
     if (test.pattern.findIn(line) != npos) return true;
     if (!test.boundaryIsSpace || test.bytes.empty() || test.bytes.front() != ' ') return false;
-    if (line.size() < kSurahCodeLength) return false;
-    return line.substr(kSurahCodeLength).starts_with(std::string_view(test.bytes).substr(1));
+    return test.afterSpace.occursAt(line, kSurahCodeLength);
 }
 
 // A byte string that every line passing any of the tests holds, so that only the lines
@@ -59,7 +60,8 @@ std::string commonPart(const std::vector<EncodedTest>& tests) {
 } // namespace
 
 std::vector<MatchedLine> matchLines(const store::VerseTexts& files,
-                                    const std::vector<LineTest>& tests) {
+                                    const std::vector<LineTest>& tests,
+                                    const store::ByteFold* fold) {
     const std::string_view plain = files.plain().bytes();
     const std::string_view vocalized = files.vocalized().bytes();
 
@@ -68,7 +70,7 @@ std::vector<MatchedLine> matchLines(const store::VerseTexts& files,
         std::optional<std::string> bytes = store::encodeWin1256Exactly(test.text);
         // No line holds a line end, nor a character that no byte stands for.
         if (!bytes || bytes->find_first_of("\r\n") != npos) continue;
-        encoded.emplace_back(std::move(*bytes), test.boundaryIsSpace);
+        encoded.emplace_back(std::move(*bytes), test.boundaryIsSpace, fold);
     }
 
     std::vector<MatchedLine> matched;
@@ -87,7 +89,7 @@ std::vector<MatchedLine> matchLines(const store::VerseTexts& files,
     };
 
     if (!encoded.empty()) {
-        const store::BytePattern common(commonPart(encoded));
+        const store::BytePattern common(commonPart(encoded), fold);
         for (size_t from = 0; from < plain.size();) {
             const size_t found = common.findIn(plain, from);
             if (found == npos) break;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "store/byte_pattern.h"
 #include "store/verse_channels.h"
 
 namespace sahifex::search {
@@ -33,7 +34,9 @@ struct MatchedLine {
 // the end of the plain file, as the line pair reading does: throws VerseFileError
 // naming the vocalized file when it has fewer lines than the plain file. A test whose
 // text holds a character that Windows-1256 cannot encode, or a line end, passes no line.
+// With a fold, the encoded texts and the lines are compared through it.
 std::vector<MatchedLine> matchLines(const store::VerseTexts& files,
-                                    const std::vector<LineTest>& tests);
+                                    const std::vector<LineTest>& tests,
+                                    const store::ByteFold* fold = nullptr);
 
 } // namespace sahifex::search

@@ -6,6 +6,7 @@
 #include "app/main_window_values.h"
 #include "app/options_form.h"
 #include "app/notice_panel.h"
+#include "search/letter_folding.h"
 #include "search/line_match.h"
 #include "store/utf.h"
 #include "store/win1256.h"
@@ -97,10 +98,16 @@ void Options_Form::Command1_Click() {
         tests.push_back({Text2.text(), true});
         tests.push_back({Text6.text(), true});
     }
+    // The flexible search compares the folded texts with the folded lines; the rows
+    // keep the files' own text.
+    const bool flexible = FlexibleSearch.value() == 1;
+    if (flexible)
+        for (search::LineTest& test : tests) test.text = search::foldLetters(test.text);
     try {
         const store::VerseTexts files = channels_.readWhole(services_.programDir);
         // A line is decoded only when it becomes a row.
-        for (const search::MatchedLine& match : search::matchLines(files, tests)) {
+        for (const search::MatchedLine& match :
+             search::matchLines(files, tests, flexible ? &search::win1256LetterFold() : nullptr)) {
             const std::string_view plain = match.plain;
             std::u16string row = store::decodeWin1256(
                 plain.size() > kSurahCodeLength ? plain.substr(kSurahCodeLength) : std::string_view());

@@ -42,7 +42,8 @@ void Options_Form::save_Click() {
     SaveList.AddItem(settings::numberItem(top()));
     SaveList.AddItem(ftx1.text());
     SaveList.AddItem(ftx2.text());
-    for (const forms::CheckBox* box : {&Check6, &Check3, &Check2, &Check4, &Check5, &Check7, &Check1})
+    for (const forms::CheckBox* box : {&Check6, &Check3, &Check2, &Check4, &Check5, &Check7, &Check1,
+                                       &FlexibleSearch, &OrnateBrackets})
         SaveList.AddItem(settings::numberItem(box->value()));
 
     std::vector<std::u16string> items;
@@ -66,6 +67,18 @@ bool Options_Form::applySavedOptions() {
     return true;
 }
 
+// The options added after the eleven items: a file written before them, or a value
+// that is no check box's, leaves the option at its default (not ticked).
+void Options_Form::applyAddedOptions() {
+    int item = settings::kSettingsItemCount;
+    for (forms::CheckBox* box : {&FlexibleSearch, &OrnateBrackets}) {
+        const std::optional<int> value =
+            item < SaveList.ListCount() ? settings::checkBoxValue(SaveList.List(item)) : std::nullopt;
+        box->setValue(value.value_or(0));
+        ++item;
+    }
+}
+
 void Options_Form::load_Click() {
     SaveList.Clear();
     const std::optional<std::string> bytes = readSettingsFile(settingsFile_);
@@ -77,6 +90,7 @@ void Options_Form::load_Click() {
         ftx2.setText(u"12");
         return;
     }
+    applyAddedOptions();
 
     Check8.setValue(1);
     if (Check7.value() == 1) Timer2.setInterval(kTrackingInterval);

@@ -9,7 +9,7 @@
 
 namespace sahifex::settings {
 
-// The items a whole file holds.
+// The items every settings file holds; the items of options added since follow them.
 inline constexpr int kSettingsItemCount = 11;
 
 // Each "*" ends one item; what follows the last "*" (the line end) is no item.

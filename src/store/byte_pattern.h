@@ -3,23 +3,35 @@
 // (by its frequency in Arabic text in Windows-1256) is looked for with memchr, and
 // each place found is compared whole.
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace sahifex::store {
 
+// Bytes that compare as one: each byte's stand-in, the same for every byte of a class.
+using ByteFold = std::array<unsigned char, 256>;
+
 class BytePattern {
 public:
-    explicit BytePattern(std::string bytes);
+    // With a fold, the bytes match wherever the hay's bytes fold to the bytes' folds.
+    explicit BytePattern(std::string bytes, const ByteFold* fold = nullptr);
+    // The pattern's bytes, folded when it has a fold.
     const std::string& bytes() const { return bytes_; }
     // The first place at or after `from` where the bytes occur in hay; npos when none.
     // The empty pattern occurs at `from` itself.
     size_t findIn(std::string_view hay, size_t from = 0) const;
+    // Whether the bytes occur in hay at `at`.
+    bool occursAt(std::string_view hay, size_t at) const;
 
 private:
+    bool matchesAt(const char* place) const;
+
     std::string bytes_;
-    size_t anchor_ = 0; // the position of the byte looked for
+    const ByteFold* fold_ = nullptr;
+    size_t anchor_ = 0;        // the position of the byte looked for
+    bool anchorAlone_ = true;  // no other byte folds to the anchor: memchr finds every place
 };
 
 } // namespace sahifex::store

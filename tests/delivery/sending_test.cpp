@@ -139,6 +139,22 @@ TEST_F(Sending, SendItWithAClipboardThatCannotBeWrittenPastesNothing) {
     EXPECT_EQ(fake.activeLayout, "00000401");
 }
 
+TEST_F(Sending, OrnateBracketsOpenAndCloseTheVerseInEverySendThatBracketsIt) {
+    main.OrnateBrackets.setValue(1);
+    main.SendIt_Click();
+    main.Check2.setValue(1);
+    main.List1.setListIndex(1);
+    main.SendIt_Click();
+    pressEnterInList();
+    main.Check5.setValue(0);
+    main.SendIt_Click();
+    // In logical order: U+FD3F first, U+FD3E after the verse, then the reference as ever.
+    EXPECT_EQ(fake.pasted, (std::vector<std::u16string>{u"\uFD3F" + kVocalized255 + u"\uFD3E البقرة:255",
+                                                        u"\uFD3F" + kPlain256 + u"\uFD3E البقرة:256",
+                                                        u"\uFD3F" + kVocalized256 + u"\uFD3E البقرة:256",
+                                                        kPlain256}));
+}
+
 // ---- Enter in the result list
 
 TEST_F(Sending, EnterInTheListAlwaysSendsTheVocalizedVerseWithItsReference) {

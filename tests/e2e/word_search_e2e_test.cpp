@@ -62,6 +62,17 @@ TEST_F(WordSearch, DirectSendWithoutReferenceSendsTheVerseAlone) {
     EXPECT_EQ(editorTextAfterChange(), verse.vocalized);
 }
 
+TEST_F(WordSearch, TodaysSpellingWithBothAddedOptionsPastesTheVerseBetweenOrnateBrackets) {
+    startScene();
+    // The verse spells the word يئوده; today's writers put the hamza on waw.
+    const Verse& verse = onlyVerseWith("يئوده");
+    searchWithOptionsClicked(*this, {&app::Options_Form::FlexibleSearch, &app::Options_Form::OrnateBrackets},
+                             "يؤوده");
+    // U+FD3F, the verse, U+FD3E, then the reference as with square brackets.
+    const std::string reference = withReference(verse, "").substr(std::string("[] ").size());
+    EXPECT_EQ(editorTextAfterChange(), "\uFD3F" + verse.vocalized + "\uFD3E " + reference);
+}
+
 TEST_F(WordSearch, SeveralMatchesAreListedAndEnterSendsTheFirst) {
     startScene();
     const auto found = verses().wholeWordMatches("الم");

@@ -141,6 +141,7 @@ TEST_F(NumberSearch, TheLastSurahIsReadToNearlyTheEndOfTheFile) {
 TEST_F(NumberSearch, TheVocalizedTextIsSentWhateverTheOptionsSayAndWithoutTheBuiltInVerse) {
     main.Check2.setValue(1); // without diacritics
     main.Check5.setValue(0); // without the reference
+    main.OrnateBrackets.setValue(1); // the dash stays, no brackets come
     main.LongVerseText = u"the built-in text of 2:282";
     reference(u"البقرة", 281);
     EXPECT_EQ(fake.pasted, std::vector<std::u16string>{pastedText(2, 282)});

@@ -190,6 +190,73 @@ TEST_F(WordSearch, PrefixedFormsAreBuiltFromTheTextBeforeItIsTrimmed) {
     EXPECT_EQ(main.List1.ListCount(), 2);
 }
 
+// ---- the flexible search
+
+TEST_F(WordSearch, FlexibleSearchInWholeWordModeStillRefusesALongerWord) {
+    main.FlexibleSearch.setValue(1);
+    search(u"قال");
+    EXPECT_EQ(main.List1.items(),
+              (std::vector<std::u16string>{listedRow(kSample[0]), listedRow(kSample[7])}));
+}
+
+// Verses spelled with the letters that the flexible search folds.
+const std::vector<Verse> kSpellings = {
+    {u"005", u"فأكله الذئب", u"1", u"فَأَكَلَهُ الذِّئْبُ"},
+    {u"005", u"أكل السبع", u"2", u"أَكَلَ السَّبُعُ"},
+    {u"005", u"قال أكلوا منها", u"3", u"قَالَ أَكَلُوا مِنْهَا"},
+    {u"005", u"وأقيموا الصلاة", u"4", u"وَأَقِيمُوا الصَّلَاةَ"},
+    {u"005", u"قال موسى لقومه", u"5", u"قَالَ مُوسَى لِقَوْمِهِ"},
+    {u"005", u"إن الله رءوف رحيم", u"6", u"إِنَّ اللَّهَ رَءُوفٌ رَحِيمٌ"},
+    {u"005", u"كان عنه مسئولا", u"7", u"كَانَ عَنْهُ مَسْئُولًا"},
+    {u"005", u"لو أكل منه", u"8", u"لَوْ أَكَلَ مِنْهُ"},
+};
+
+struct FlexibleWordSearch : WordSearch {
+    FlexibleWordSearch() {
+        writePlain(dir(), kSpellings);
+        writeVocalized(dir(), kSpellings);
+    }
+    std::vector<std::u16string> rows(std::initializer_list<int> verses) const {
+        std::vector<std::u16string> listed;
+        for (int n : verses) listed.push_back(listedRow(kSpellings[n - 1]));
+        return listed;
+    }
+};
+
+TEST_F(FlexibleWordSearch, AWordIsFoundWhateverAlefCarriesItsHamzaAndListedAsTheFileSpellsIt) {
+    search(u"اكل");
+    EXPECT_EQ(main.Label10.caption(), u"غير موجودة") << "without the option the search is exact";
+    main.FlexibleSearch.setValue(1);
+    // أكل between spaces in 2 and 8; not أكلوا, nor فأكله.
+    for (const char16_t* typed : {u"اكل", u"أكل", u"إكل", u"آكل", u"\u0671كل"}) {
+        search(typed);
+        EXPECT_EQ(main.List1.items(), rows({2, 8})) << utf8(typed);
+    }
+    main.Check9.setValue(1);
+    search(u"اكل");
+    EXPECT_EQ(main.List1.items(), rows({1, 2, 3, 8})) << "part of a word";
+}
+
+TEST_F(FlexibleWordSearch, ThePrefixedFormsAreFoldedToo) {
+    main.FlexibleSearch.setValue(1);
+    main.Check6.setValue(1);
+    main.Check2.setValue(1);
+    search(u"اكله");
+    // " فاكله " finds فأكله, the first word of 5:1; the file's text is pasted.
+    EXPECT_EQ(fake.pasted, std::vector<std::u16string>{u"[فأكله الذئب] المائدة:1"});
+}
+
+TEST_F(FlexibleWordSearch, TodaysSpellingsFindTheVerses) {
+    main.FlexibleSearch.setValue(1);
+    // ة typed as ه, ى as ي, and the hamza on today's seat where the verse has another.
+    for (const char16_t* typed : {u"الصلاه", u"موسي", u"رؤوف", u"مسؤولا"}) search(typed);
+    EXPECT_EQ(fake.pasted, (std::vector<std::u16string>{
+                               u"[" + kSpellings[3].vocalized + u"] المائدة:4",
+                               u"[" + kSpellings[4].vocalized + u"] المائدة:5",
+                               u"[" + kSpellings[5].vocalized + u"] المائدة:6",
+                               u"[" + kSpellings[6].vocalized + u"] المائدة:7"}));
+}
+
 // ---- the options command word
 
 TEST_F(WordSearch, TheCommandWordOpensTheOptionsPanelInsteadOfSearching) {
@@ -276,6 +343,12 @@ TEST_F(WordSearch, OneMatchIsPastedAtOnceWithItsReference) {
     EXPECT_EQ(main.Text1.text(), u"");
     EXPECT_EQ(main.Label1.caption(), u"1");
     EXPECT_EQ(fake.activeLayout, "00000401");
+}
+
+TEST_F(WordSearch, OneMatchWithOrnateBracketsIsPastedBetweenThem) {
+    main.OrnateBrackets.setValue(1);
+    search(u"القيوم");
+    EXPECT_EQ(fake.pasted, std::vector<std::u16string>{u"\uFD3F" + kSample[8].vocalized + u"\uFD3E البقرة:255"});
 }
 
 TEST_F(WordSearch, OneMatchWithoutTheReferenceOptionPastesTheVerseAlone) {

@@ -30,7 +30,8 @@ struct Start {
 std::string optionsOf(const app::Options_Form& main) {
     std::string line = "ftx1=" + utf8(main.ftx1.text()) + " ftx2=" + utf8(main.ftx2.text());
     for (const forms::CheckBox* box : {&main.Check6, &main.Check3, &main.Check2, &main.Check4,
-                                       &main.Check5, &main.Check7, &main.Check1, &main.Check8})
+                                       &main.Check5, &main.Check7, &main.Check1, &main.FlexibleSearch,
+                                       &main.OrnateBrackets, &main.Check8})
         line += " " + box->name() + "=" + std::to_string(box->value());
     return line + " interval=" + std::to_string(main.Timer2.interval());
 }
@@ -43,18 +44,19 @@ struct SettingsFile : ::testing::Test {
 // A start without the file: the options as designed, but for the clipboard option,
 // which the search box clears as it takes the focus.
 constexpr const char* kWithoutFile =
-    "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=0 Check4=0 Check5=1 Check7=0 Check1=0 Check8=0 interval=0";
+    "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=0 Check4=0 Check5=1 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=0 interval=0";
 
-TEST_F(SettingsFile, SaveWritesTheElevenItemsBesideTheProgramAndNothingElse) {
+TEST_F(SettingsFile, SaveWritesTheElevenItemsThenTheAddedOptionsBesideTheProgramAndNothingElse) {
     Start start(folder.path());
     auto& main = start.main;
     main.setLeft(6240);
     main.setTop(3285);
     main.ftx1.setText(u"20");
-    for (forms::CheckBox* box : {&main.Check6, &main.Check2, &main.Check5, &main.Check7}) box->userClick();
+    for (forms::CheckBox* box : {&main.Check6, &main.Check2, &main.Check5, &main.Check7, &main.OrnateBrackets})
+        box->userClick();
     start.fake.clearLog();
     main.save.setValue(true);
-    EXPECT_EQ(readBytes(file()), "6240*3285*20*12*1*0*1*0*0*1*0*\r\n");
+    EXPECT_EQ(readBytes(file()), "6240*3285*20*12*1*0*1*0*0*1*0*0*1*\r\n");
     EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"Sahifex.ini"});
     EXPECT_EQ(start.fake.logLine(), "");
 }
@@ -69,7 +71,7 @@ TEST_F(SettingsFile, StartUpWithoutTheFileFallsBackAndLeavesTrackingOff) {
     main.Check2.setValue(1);
     main.load.setValue(true);
     EXPECT_EQ(optionsOf(main),
-              "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=1 Check4=0 Check5=1 Check7=0 Check1=0 Check8=0 interval=0");
+              "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=1 Check4=0 Check5=1 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=0 interval=0");
 }
 
 struct Restore {
@@ -82,23 +84,30 @@ TEST_F(SettingsFile, StartUpRestoresWhatTheFileHoldsOrFallsBack) {
     const std::string ninthIsTwo = "6240*3285*20*14*1*1*1*0*0*2*1*\r\n";
     const Restore cases[] = {
         {"saved with the clipboard option", "6240*3285*20*14*1*0*1*0*1*1*0*\r\n",
-         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 Check8=1 interval=700"},
+         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=1 interval=700"},
         {"saved without it", "6240*3285*16*12*0*1*0*0*0*0*1*\r\n",
-         "ftx1=16 ftx2=12 Check6=0 Check3=1 Check2=0 Check4=0 Check5=0 Check7=0 Check1=1 Check8=1 interval=500"},
+         "ftx1=16 ftx2=12 Check6=0 Check3=1 Check2=0 Check4=0 Check5=0 Check7=0 Check1=1 FlexibleSearch=0 OrnateBrackets=0 Check8=1 interval=500"},
         {"without CR LF", "6240*3285*20*14*1*0*1*0*1*1*0*",
-         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 Check8=1 interval=700"},
+         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=1 interval=700"},
         {"UTF-8 digits where Windows-1256 text belongs",
          "6240*3285*\xd9\xa2\xd9\xa0*14*1*0*1*0*1*1*0*\r\n",
          "ftx1=" + store::toUtf8(store::decodeWin1256("\xd9\xa2\xd9\xa0")) +
-             " ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 Check8=1 interval=700"},
+             " ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=1 interval=700"},
+        {"thirteen items", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*\r\n",
+         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=1 OrnateBrackets=1 Check8=1 interval=700"},
+        {"twelve items", "6240*3285*20*14*1*0*1*0*1*1*0*1*\r\n",
+         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=1 OrnateBrackets=0 Check8=1 interval=700"},
+        // An added option's value that no check box takes leaves it at its default alone.
+        {"a twelfth item 2", "6240*3285*20*14*1*0*1*0*1*1*0*2*1*\r\n",
+         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=1 Check8=1 interval=700"},
         {"ten items", "6240*3285*20*14*1*1*1*0*1*1*\r\n", kWithoutFile},
         {"an empty file", "", kWithoutFile},
         {"bytes of no settings", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), kWithoutFile},
         // The items before the rejected one stay applied; nothing after it is run.
         {"a check box's item 2", ninthIsTwo,
-         "ftx1=16 ftx2=12 Check6=1 Check3=1 Check2=1 Check4=0 Check5=0 Check7=0 Check1=0 Check8=0 interval=0"},
+         "ftx1=16 ftx2=12 Check6=1 Check3=1 Check2=1 Check4=0 Check5=0 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=0 interval=0"},
         {"a NUL for a check box", std::string("6240*3285*20*14*1*\0*1*0*0*0*0*\r\n", 32),
-         "ftx1=16 ftx2=12 Check6=1 Check3=0 Check2=0 Check4=0 Check5=1 Check7=0 Check1=0 Check8=0 interval=0"},
+         "ftx1=16 ftx2=12 Check6=1 Check3=0 Check2=0 Check4=0 Check5=1 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=0 interval=0"},
     };
     for (const Restore& c : cases) {
         SCOPED_TRACE(c.what);
@@ -106,6 +115,15 @@ TEST_F(SettingsFile, StartUpRestoresWhatTheFileHoldsOrFallsBack) {
         const Start start(folder.path());
         EXPECT_EQ(optionsOf(start.main), c.options);
     }
+}
+
+TEST_F(SettingsFile, AFileOfElevenItemsPutsTheAddedOptionsBackToTheirDefaults) {
+    writeBytes(file(), "6240*3285*20*14*1*0*1*0*1*1*0*1*1*\r\n");
+    Start start(folder.path());
+    writeBytes(file(), "6240*3285*20*14*1*0*1*0*1*1*0*\r\n");
+    start.main.load.setValue(true);
+    EXPECT_EQ(optionsOf(start.main),
+              "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=1 interval=700");
 }
 
 // The window as the restore leaves it: position, lower panel, layout picture.
@@ -153,7 +171,7 @@ TEST_F(SettingsFile, ASaveThatCannotWriteSaysSoAndChangesNothing) {
                                         "\nلم يتغيّر شيء في الملف السابق. تأكّد من أن المجلد يقبل الكتابة وأن في القرص مساحة كافية.|حفظ الخيارات");
     EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"plain"});
     EXPECT_EQ(optionsOf(start.main),
-              "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=1 Check4=0 Check5=1 Check7=0 Check1=0 Check8=0 interval=0");
+              "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=1 Check4=0 Check5=1 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=0 interval=0");
 }
 
 TEST_F(SettingsFile, ASaveCutShortKeepsTheOldFile) {
