@@ -1,5 +1,7 @@
 #include "e2e_fixture.h"
 
+#include <cstdlib>
+
 namespace sahifex::e2e {
 
 void E2eTest::startScene(const std::string& editorText) {
@@ -39,7 +41,10 @@ void E2eTest::copyLine(int n) {
 }
 
 const VerseData& verses() {
-    static const VerseData data(std::filesystem::path(SAHIFEX_PROGRAM).parent_path());
+    // The verse files beside the program under test: the installed one when one is named.
+    static const char* installed = std::getenv("SAHIFEX_E2E_INSTALLED_PROGRAM");
+    static const VerseData data(installed ? std::filesystem::canonical(installed).parent_path()
+                                          : std::filesystem::path(SAHIFEX_PROGRAM).parent_path());
     return data;
 }
 
