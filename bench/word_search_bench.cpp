@@ -6,10 +6,14 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
+#include <memory>
+#include <vector>
 
 #include "app/options_form.h"
 #include "platform/fake/fake_system.h"
 #include "store/byte_pattern.h"
+#include "store/kept_mapping.h"
 #include "store/line_ends.h"
 #include "store/verse_channels.h"
 #include "store/win1256.h"
@@ -20,27 +24,68 @@ using namespace sahifex;
 
 const std::filesystem::path kDataDir = SAHIFEX_DATA_DIR;
 
-// grep -F -c in the program: the file read whole, the term searched for in its bytes,
-// and after each place found the search goes on from the next line.
-void ByteScan(benchmark::State& state, std::u16string term) {
-    const store::BytePattern pattern(store::encodeWin1256(term));
+// The lines of the bytes that hold any of the patterns, as grep -F -c with one -e for
+// each: after each place found the search goes on from the next line.
+int linesHoldingAny(const std::vector<store::BytePattern>& patterns, std::string_view bytes) {
+    constexpr size_t npos = std::string_view::npos;
+    std::vector<size_t> next(patterns.size(), 0); // each pattern's next place, once looked for
+    std::vector<bool> looked(patterns.size(), false);
+    int lines = 0;
+    for (size_t from = 0;;) {
+        size_t first = npos;
+        for (size_t i = 0; i < patterns.size(); ++i) {
+            if (!looked[i] || (next[i] != npos && next[i] < from)) {
+                next[i] = patterns[i].findIn(bytes, from);
+                looked[i] = true;
+            }
+            first = std::min(first, next[i]);
+        }
+        if (first == npos) return lines;
+        ++lines;
+        from = store::afterLineEnd(bytes, store::lineEndFrom(bytes, first));
+    }
+}
+
+std::vector<store::BytePattern> patternsOf(const std::vector<std::u16string>& terms) {
+    std::vector<store::BytePattern> patterns;
+    for (const auto& term : terms) patterns.emplace_back(store::encodeWin1256(term));
+    return patterns;
+}
+
+// The yardstick, grep -F -c in the program: the plain file read whole into a buffer
+// (grep reads its input, it does not map it), the terms searched for in its bytes.
+void ByteScan(benchmark::State& state, std::vector<std::u16string> terms) {
+    const std::vector<store::BytePattern> patterns = patternsOf(terms);
+    const std::filesystem::path path = kDataDir / store::kPlainFileName;
     int lines = 0;
     for (auto _ : state) {
-        const store::VerseFileBytes plain(kDataDir / store::kPlainFileName);
-        const std::string_view bytes = plain.bytes();
-        lines = 0;
-        for (size_t at = pattern.findIn(bytes); at != std::string_view::npos;
-             at = pattern.findIn(bytes, store::afterLineEnd(bytes, store::lineEndFrom(bytes, at))))
-            ++lines;
+        std::ifstream in(path, std::ios::binary);
+        const auto size = static_cast<size_t>(std::filesystem::file_size(path));
+        const auto buffer = std::make_unique_for_overwrite<char[]>(size);
+        const auto got = static_cast<size_t>(in.rdbuf()->sgetn(buffer.get(), static_cast<std::streamsize>(size)));
+        lines = linesHoldingAny(patterns, {buffer.get(), got});
         benchmark::DoNotOptimize(lines);
     }
     state.counters["lines"] = lines;
 }
 
-// What every word search reads before it compares anything: both verse files whole.
-// Beside the yardstick, which reads the plain file alone, this is the floor of the
-// search's cost.
-void ReadBothFiles(benchmark::State& state) {
+// The same scan of the plain file seen through a kept mapping, as the search sees it:
+// the yardstick without the copy that reading makes.
+void MappedByteScan(benchmark::State& state, std::vector<std::u16string> terms) {
+    const std::vector<store::BytePattern> patterns = patternsOf(terms);
+    store::KeptMapping mapping;
+    int lines = 0;
+    for (auto _ : state) {
+        const store::VerseFileBytes plain(kDataDir / store::kPlainFileName, &mapping);
+        lines = linesHoldingAny(patterns, plain.bytes());
+        benchmark::DoNotOptimize(lines);
+    }
+    state.counters["lines"] = lines;
+}
+
+// What every word search takes before it compares anything: both verse files whole,
+// as the search has them (mapped, the mappings kept from one search to the next).
+void BothFilesWhole(benchmark::State& state) {
     store::VerseChannels channels;
     for (auto _ : state) {
         const store::VerseTexts files = channels.readWhole(kDataDir);
@@ -68,14 +113,21 @@ void WordSearch(benchmark::State& state, std::u16string word, bool withPrefixes,
 }
 
 // A word of one verse (pasted at once) and a common one (a long list), the latter also
-// with the forms with و and ف searched.
-BENCHMARK(ReadBothFiles)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(ByteScan, one_verse, u" يئوده ")->Unit(benchmark::kMicrosecond);
+// with the forms with و and ف searched; each beside its yardstick, read and mapped.
+const std::vector<std::u16string> kRareTerm{u" يئوده "};
+const std::vector<std::u16string> kCommonTerm{u" قال "};
+const std::vector<std::u16string> kCommonTermAndPrefixes{u" قال ", u" وقال ", u" فقال "};
+BENCHMARK(BothFilesWhole)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ByteScan, one_verse, kRareTerm)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(MappedByteScan, one_verse, kRareTerm)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(WordSearch, one_verse, u"يئوده", false)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(ByteScan, common_word, u" قال ")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ByteScan, common_word, kCommonTerm)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(MappedByteScan, common_word, kCommonTerm)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(WordSearch, common_word, u"قال", false)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(WordSearch, common_word_and_prefixes, u"قال", true)
+BENCHMARK_CAPTURE(ByteScan, common_word_and_prefixes, kCommonTermAndPrefixes)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(MappedByteScan, common_word_and_prefixes, kCommonTermAndPrefixes)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WordSearch, common_word_and_prefixes, u"قال", true)->Unit(benchmark::kMicrosecond);
 // The flexible search beside the exact one: the same words, and words whose letters it
 // folds (اكل finds أكل; يؤوده finds يئوده), one of folded letters alone (ايه), which no byte
 // of its own anchors.

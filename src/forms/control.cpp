@@ -17,6 +17,7 @@ Subscription Control::observe(Observer o) {
 }
 
 void Control::notify(Change c) {
+    if (observers_->byId.empty()) return; // most controls have no view watching them
     // Observers may add or remove observers while they run: look each one up afresh,
     // and call only those that were there when the change began.
     const std::shared_ptr<Observers> keep = observers_;

@@ -2,6 +2,11 @@
 
 #include <cstring>
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define SAHIFEX_X86 1
+#endif
+
 namespace sahifex::store {
 namespace {
 
@@ -24,27 +29,48 @@ constexpr std::array<int, 256> kRank = frequencyRanks(); // 0: rare
 
 unsigned char byteAt(const std::string& bytes, size_t i) { return static_cast<unsigned char>(bytes[i]); }
 
+bool hasPairTest() {
+#ifdef SAHIFEX_X86
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2");
+#else
+    return false;
+#endif
+}
+
 } // namespace
 
 BytePattern::BytePattern(std::string bytes, const ByteFold* fold)
     : bytes_(std::move(bytes)), fold_(fold) {
-    if (!fold_) {
-        for (size_t i = 1; i < bytes_.size(); ++i)
-            if (kRank[byteAt(bytes_, i)] < kRank[byteAt(bytes_, anchor_)]) anchor_ = i;
-        return;
+    // The bytes that only themselves stand for: memchr and the pair test may look for
+    // them as they are. Without a fold, every byte; with one, a byte that only itself
+    // folds to (a pattern of classes alone is compared at every place).
+    std::array<bool, 256> alone{};
+    alone.fill(true);
+    if (fold_) {
+        std::array<int, 256> foldedFrom{};
+        for (unsigned char folded : *fold_) ++foldedFrom[folded];
+        for (char& b : bytes_) b = static_cast<char>((*fold_)[static_cast<unsigned char>(b)]);
+        for (size_t b = 0; b < 256; ++b) alone[b] = foldedFrom[b] == 1 && (*fold_)[b] == b;
     }
-    // How many bytes fold to each byte: memchr can look for a byte that only itself
-    // folds to; a pattern of classes alone is compared at every place.
-    std::array<int, 256> foldedFrom{};
-    for (unsigned char folded : *fold_) ++foldedFrom[folded];
-    for (char& b : bytes_) b = static_cast<char>((*fold_)[static_cast<unsigned char>(b)]);
-    anchorAlone_ = false;
-    for (size_t i = 0; i < bytes_.size(); ++i) {
-        const unsigned char b = byteAt(bytes_, i);
-        if (foldedFrom[b] != 1 || (*fold_)[b] != b) continue;
-        if (!anchorAlone_ || kRank[b] < kRank[byteAt(bytes_, anchor_)]) anchor_ = i;
-        anchorAlone_ = true;
-    }
+    // The rarest byte that stands alone, then the next rarest at another place.
+    constexpr size_t none = std::string::npos;
+    const auto rarest = [&](size_t besides) {
+        size_t found = none;
+        for (size_t i = 0; i < bytes_.size(); ++i) {
+            const unsigned char b = byteAt(bytes_, i);
+            if (i == besides || !alone[b]) continue;
+            if (found == none || kRank[b] < kRank[byteAt(bytes_, found)]) found = i;
+        }
+        return found;
+    };
+    const size_t anchor = rarest(none);
+    anchorAlone_ = anchor != none;
+    anchor_ = anchorAlone_ ? anchor : 0;
+    const size_t second = anchorAlone_ ? rarest(anchor) : none;
+    static const bool pairTest = hasPairTest();
+    byPairs_ = pairTest && second != none;
+    second_ = byPairs_ ? second : 0;
 }
 
 bool BytePattern::matchesAt(const char* place) const {
@@ -74,9 +100,14 @@ size_t BytePattern::findIn(std::string_view hay, size_t from) const {
             if (matchesAt(base + place)) return place;
         return std::string_view::npos;
     }
+    size_t start = from;
+    if (byPairs_) {
+        const size_t found = findByPairs(base, start, lastPlace);
+        if (found != std::string_view::npos) return found;
+    }
     const char anchor = bytes_[anchor_];
     // The anchor byte of a place that starts at p lies at p + anchor_.
-    size_t at = from + anchor_;
+    size_t at = start + anchor_;
     const size_t lastAt = lastPlace + anchor_;
     while (at <= lastAt) {
         const void* found = std::memchr(base + at, anchor, lastAt - at + 1);
@@ -87,5 +118,34 @@ size_t BytePattern::findIn(std::string_view hay, size_t from) const {
     }
     return std::string_view::npos;
 }
+
+#ifdef SAHIFEX_X86
+
+__attribute__((target("avx2"))) size_t BytePattern::findByPairs(const char* base, size_t& from,
+                                                                size_t lastPlace) const {
+    const __m256i anchor = _mm256_set1_epi8(bytes_[anchor_]);
+    const __m256i second = _mm256_set1_epi8(bytes_[second_]);
+    size_t place = from;
+    // The 32 places from `place` read bytes up to place + 31 + length - 1: within the hay
+    // while place + 31 <= lastPlace.
+    for (; lastPlace >= 31 && place <= lastPlace - 31; place += 32) {
+        const __m256i atAnchor = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(base + place + anchor_));
+        const __m256i atSecond = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(base + place + second_));
+        auto both = static_cast<unsigned>(_mm256_movemask_epi8(
+            _mm256_and_si256(_mm256_cmpeq_epi8(atAnchor, anchor), _mm256_cmpeq_epi8(atSecond, second))));
+        for (; both != 0; both &= both - 1) {
+            const size_t candidate = place + static_cast<size_t>(__builtin_ctz(both));
+            if (matchesAt(base + candidate)) return candidate;
+        }
+    }
+    from = place;
+    return std::string_view::npos;
+}
+
+#else
+
+size_t BytePattern::findByPairs(const char*, size_t&, size_t) const { return std::string_view::npos; }
+
+#endif
 
 } // namespace sahifex::store

@@ -59,8 +59,14 @@ void VerseFile::takeLine(std::string* bytes) {
     ++linesRead_;
 }
 
-VerseFileBytes::VerseFileBytes(const std::filesystem::path& path)
+VerseFileBytes::VerseFileBytes(const std::filesystem::path& path, KeptMapping* mapping)
     : fileName_(path.filename().string()) {
+    if (mapping) {
+        if (const auto mapped = mapping->bytes(path)) {
+            bytes_ = *mapped;
+            return;
+        }
+    }
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
         throw VerseFileError(fileName_, 0, "is a folder, not a verse file: " + path.string());
@@ -74,7 +80,7 @@ VerseFileBytes::VerseFileBytes(const std::filesystem::path& path)
     // Every byte is overwritten by the reading: no zeroing first.
     data_ = std::make_unique_for_overwrite<char[]>(size);
     // A file that shrank meanwhile ends where its bytes end.
-    size_ = static_cast<size_t>(buf.sgetn(data_.get(), static_cast<std::streamsize>(size)));
+    bytes_ = {data_.get(), static_cast<size_t>(buf.sgetn(data_.get(), static_cast<std::streamsize>(size)))};
 }
 
 std::string_view LineReader::readLine() {
@@ -88,8 +94,9 @@ std::string_view LineReader::readLine() {
 }
 
 VerseTexts::VerseTexts(VerseChannels& owner, const std::filesystem::path& dir)
-    : owner_(&owner), plain_(std::make_unique<VerseFileBytes>(dir / kPlainFileName)),
-      vocalized_(std::make_unique<VerseFileBytes>(dir / kVocalizedFileName)) {
+    : owner_(&owner),
+      plain_(std::make_unique<VerseFileBytes>(dir / kPlainFileName, &owner.plainMapping_)),
+      vocalized_(std::make_unique<VerseFileBytes>(dir / kVocalizedFileName, &owner.vocalizedMapping_)) {
     owner.busy_ = true;
 }
 

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "forms/runtime_failure.h"
+#include "store/kept_mapping.h"
 
 namespace sahifex::store {
 
@@ -54,17 +55,18 @@ private:
     int linesRead_ = 0;
 };
 
-// One verse file read whole into memory, as its bytes. Throws VerseFileError, as
-// VerseFile does, when the file cannot be opened or read.
+// One verse file whole in memory, as its bytes: read, or seen through a kept mapping
+// when one is given and the file can be mapped. Throws VerseFileError, as VerseFile
+// does, when the file cannot be opened or read.
 class VerseFileBytes {
 public:
-    explicit VerseFileBytes(const std::filesystem::path& path);
-    std::string_view bytes() const { return {data_.get(), size_}; }
+    explicit VerseFileBytes(const std::filesystem::path& path, KeptMapping* mapping = nullptr);
+    std::string_view bytes() const { return bytes_; }
     const std::string& fileName() const { return fileName_; }
 
 private:
-    std::unique_ptr<char[]> data_;
-    size_t size_ = 0;
+    std::unique_ptr<char[]> data_; // the bytes read, when they are not mapped
+    std::string_view bytes_;
     std::string fileName_;
 };
 
@@ -141,6 +143,8 @@ private:
     friend class VerseReading;
     friend class VerseTexts;
     bool busy_ = false;
+    // Each search's bytes, valid while its VerseTexts lives: only one does at a time.
+    KeptMapping plainMapping_, vocalizedMapping_;
 };
 
 } // namespace sahifex::store

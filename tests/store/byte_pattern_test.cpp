@@ -13,7 +13,7 @@ TEST(BytePattern, FindsWhatFindFinds) {
     std::mt19937 random(5);
     static const char kBytes[] = {' ', '\xC7', '\xE1', '\xDE', 'a', '\r', '\0', '\xE6'};
     for (int round = 0; round < 3000; ++round) {
-        std::string hay(random() % 200, ' ');
+        std::string hay(random() % 300, ' ');
         for (char& b : hay) b = kBytes[random() % 8];
         std::string needle(random() % 6, ' ');
         for (char& b : needle) b = kBytes[random() % 8];
@@ -26,6 +26,20 @@ TEST(BytePattern, FindsWhatFindFinds) {
         for (size_t from = 0; from <= hay.size() + 1; ++from)
             ASSERT_EQ(pattern.findIn(hay, from), std::string_view(hay).find(needle, from))
                 << round << " from " << from;
+        // Through a fold, the pattern finds what find finds in the folded bytes.
+        ByteFold fold;
+        for (size_t b = 0; b < fold.size(); ++b) fold[b] = static_cast<unsigned char>(b);
+        fold[0xE1] = 0xC7; // two bytes of one class
+        fold['\0'] = 'a';
+        const auto folded = [&](std::string bytes) {
+            for (char& b : bytes) b = static_cast<char>(fold[static_cast<unsigned char>(b)]);
+            return bytes;
+        };
+        const BytePattern throughFold(needle, &fold);
+        const std::string foldedHay = folded(hay);
+        for (size_t from = 0; from <= hay.size() + 1; ++from)
+            ASSERT_EQ(throughFold.findIn(hay, from), std::string_view(foldedHay).find(folded(needle), from))
+                << round << " from " << from << " through the fold";
     }
 }
 

@@ -200,6 +200,42 @@ TEST_F(WholeFiles, MissingFilesAndFoldersAreErrorsAndLeaveTheChannelsFree) {
     EXPECT_FALSE(channels.busy());
 }
 
+// The searches keep the files mapped from one search to the next: each must still see
+// the files as they are when it starts, whatever happened to them in between.
+TEST_F(WholeFiles, EachSearchSeesTheFilesAsTheyAreWhenItStarts) {
+    VerseChannels channels;
+    write(kPlainFileName, "001a 1\r\n");
+    std::vector<std::string> seen;
+    const auto search = [&] {
+        try {
+            const VerseTexts texts = channels.readWhole(dir);
+            seen.emplace_back(texts.vocalized().bytes());
+        } catch (const VerseFileError& e) {
+            seen.push_back("error: " + e.fileName());
+        }
+    };
+    write(kVocalizedFileName, "A first\r\n");
+    search();
+    search();
+    write(kVocalizedFileName, "B again\r\n"); // rewritten in place, the same size
+    search();
+    write(kVocalizedFileName, "C\r\n"); // shorter
+    search();
+    write("new.Qur", "D, a longer line that replaces the file\r\n");
+    fs::rename(dir / "new.Qur", dir / kVocalizedFileName);
+    search();
+    fs::remove(dir / kVocalizedFileName);
+    search();
+    write(kVocalizedFileName, "");
+    search();
+    write(kVocalizedFileName, "E\r\n");
+    search();
+    EXPECT_EQ(seen, (std::vector<std::string>{"A first\r\n", "A first\r\n", "B again\r\n", "C\r\n",
+                                              "D, a longer line that replaces the file\r\n",
+                                              "error: QuranT.Qur", "", "E\r\n"}));
+    EXPECT_FALSE(channels.busy());
+}
+
 TEST_F(WholeFiles, AnEmptyFileHasNoLines) {
     const VerseFileBytes whole(write(kPlainFileName, ""));
     EXPECT_TRUE(LineReader(whole).atEnd());

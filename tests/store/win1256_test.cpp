@@ -23,6 +23,17 @@ TEST(Win1256, EveryByteDecodesToItsOwnCharacterAndBack) {
     for (int b = 0; b < 256; ++b) EXPECT_EQ(win1256Code(text[b]), b) << "byte " << b;
 }
 
+TEST(Win1256, AnyPieceDecodesAsItsPartOfTheWhole) {
+    // Pieces of every length and start: the decoder works on blocks of bytes, and a
+    // piece's last bytes fill a block only in part.
+    const std::string bytes = allBytes() + allBytes();
+    const std::u16string whole = decodeWin1256(bytes);
+    for (size_t start = 0; start < 40; ++start)
+        for (size_t length = 0; length <= 100; ++length)
+            ASSERT_EQ(decodeWin1256(std::string_view(bytes).substr(start, length)), whole.substr(start, length))
+                << start << " " << length;
+}
+
 TEST(Win1256, AsciiIsItself) {
     EXPECT_EQ(decodeWin1256("001 282\r\n"), u"001 282\r\n");
     EXPECT_EQ(encodeWin1256(u"114 6"), "114 6");
