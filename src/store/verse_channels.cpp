@@ -93,10 +93,12 @@ std::string_view LineReader::readLine() {
     return line;
 }
 
-VerseTexts::VerseTexts(VerseChannels& owner, const std::filesystem::path& dir)
+VerseTexts::VerseTexts(VerseChannels& owner, const std::filesystem::path& dir, Holding holding)
     : owner_(&owner),
-      plain_(std::make_unique<VerseFileBytes>(dir / kPlainFileName, &owner.plainMapping_)),
-      vocalized_(std::make_unique<VerseFileBytes>(dir / kVocalizedFileName, &owner.vocalizedMapping_)) {
+      plain_(std::make_unique<VerseFileBytes>(
+          dir / kPlainFileName, holding == Holding::Briefly ? &owner.plainMapping_ : nullptr)),
+      vocalized_(std::make_unique<VerseFileBytes>(
+          dir / kVocalizedFileName, holding == Holding::Briefly ? &owner.vocalizedMapping_ : nullptr)) {
     owner.busy_ = true;
 }
 
@@ -139,9 +141,9 @@ VerseReading VerseChannels::open(const std::filesystem::path& dir) {
     return VerseReading(*this, dir);
 }
 
-VerseTexts VerseChannels::readWhole(const std::filesystem::path& dir) {
+VerseTexts VerseChannels::readWhole(const std::filesystem::path& dir, Holding holding) {
     if (busy_) throw forms::RuntimeFailure("the verse files are already open for another search");
-    return VerseTexts(*this, dir);
+    return VerseTexts(*this, dir, holding);
 }
 
 } // namespace sahifex::store

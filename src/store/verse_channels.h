@@ -89,6 +89,13 @@ private:
 
 class VerseChannels;
 
+// How long a search holds the files' bytes. A mapping shows the file itself: should
+// another program shorten the file meanwhile, the bytes beyond its new end are gone and
+// touching them ends the process. A search that runs straight through holds them for a
+// fraction of a millisecond and sees them mapped; one that yields to the event loop
+// while it holds them gets copies.
+enum class Holding { Briefly, AcrossYields };
+
 // Both verse files read whole (the plain one first), held as the open files are: only
 // one search at a time, while this object lives.
 class VerseTexts {
@@ -100,7 +107,7 @@ public:
 
 private:
     friend class VerseChannels;
-    VerseTexts(VerseChannels& owner, const std::filesystem::path& dir);
+    VerseTexts(VerseChannels& owner, const std::filesystem::path& dir, Holding holding);
     VerseChannels* owner_;
     std::unique_ptr<VerseFileBytes> plain_;
     std::unique_ptr<VerseFileBytes> vocalized_;
@@ -136,7 +143,7 @@ public:
     // and RuntimeFailure when another search holds them.
     VerseReading open(const std::filesystem::path& dir);
     // Reads both files of the directory whole; the same failures as open.
-    VerseTexts readWhole(const std::filesystem::path& dir);
+    VerseTexts readWhole(const std::filesystem::path& dir, Holding holding = Holding::Briefly);
     bool busy() const { return busy_; }
 
 private:

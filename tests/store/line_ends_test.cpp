@@ -236,6 +236,15 @@ TEST_F(WholeFiles, EachSearchSeesTheFilesAsTheyAreWhenItStarts) {
     EXPECT_FALSE(channels.busy());
 }
 
+TEST_F(WholeFiles, BytesHeldAcrossYieldsOutlastTheFileShortened) {
+    VerseChannels channels;
+    write(kPlainFileName, "001a 1\r\n");
+    write(kVocalizedFileName, "A verse\r\n");
+    const VerseTexts texts = channels.readWhole(dir, Holding::AcrossYields);
+    write(kVocalizedFileName, "");
+    EXPECT_EQ(texts.vocalized().bytes(), "A verse\r\n");
+}
+
 TEST_F(WholeFiles, AnEmptyFileHasNoLines) {
     const VerseFileBytes whole(write(kPlainFileName, ""));
     EXPECT_TRUE(LineReader(whole).atEnd());
