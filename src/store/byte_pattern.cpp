@@ -1,5 +1,6 @@
 #include "store/byte_pattern.h"
 
+#include <algorithm>
 #include <cstring>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -42,35 +43,41 @@ bool hasPairTest() {
 
 BytePattern::BytePattern(std::string bytes, const ByteFold* fold)
     : bytes_(std::move(bytes)), fold_(fold) {
-    // The bytes that only themselves stand for: memchr and the pair test may look for
-    // them as they are. Without a fold, every byte; with one, a byte that only itself
-    // folds to (a pattern of classes alone is compared at every place).
-    std::array<bool, 256> alone{};
-    alone.fill(true);
-    if (fold_) {
-        std::array<int, 256> foldedFrom{};
-        for (unsigned char folded : *fold_) ++foldedFrom[folded];
+    // The bytes that stand for each byte of the pattern: itself, or with a fold every
+    // byte that folds to it.
+    std::array<std::string, 256> members;
+    for (size_t b = 0; b < 256; ++b)
+        members[fold_ ? (*fold_)[b] : b] += static_cast<char>(b);
+    if (fold_)
         for (char& b : bytes_) b = static_cast<char>((*fold_)[static_cast<unsigned char>(b)]);
-        for (size_t b = 0; b < 256; ++b) alone[b] = foldedFrom[b] == 1 && (*fold_)[b] == b;
-    }
-    // The rarest byte that stands alone, then the next rarest at another place.
+    // How often a place of the text holds one of a pattern byte's members, as a rank:
+    // that of its most frequent member.
+    const auto weight = [&](size_t i) {
+        int most = 0;
+        for (const char m : members[byteAt(bytes_, i)]) most = std::max(most, kRank[static_cast<unsigned char>(m)]);
+        return most;
+    };
     constexpr size_t none = std::string::npos;
-    const auto rarest = [&](size_t besides) {
+    const auto rarest = [&](size_t besides, bool alone) {
         size_t found = none;
         for (size_t i = 0; i < bytes_.size(); ++i) {
-            const unsigned char b = byteAt(bytes_, i);
-            if (i == besides || !alone[b]) continue;
-            if (found == none || kRank[b] < kRank[byteAt(bytes_, found)]) found = i;
+            if (i == besides || (alone && members[byteAt(bytes_, i)].size() != 1)) continue;
+            if (found == none || weight(i) < weight(found)) found = i;
         }
         return found;
     };
-    const size_t anchor = rarest(none);
+    // memchr looks for the rarest byte that only itself stands for; without one, every
+    // place is compared.
+    const size_t anchor = rarest(none, true);
     anchorAlone_ = anchor != none;
     anchor_ = anchorAlone_ ? anchor : 0;
-    const size_t second = anchorAlone_ ? rarest(anchor) : none;
+    // The pair test tests two places of the pattern, the rarest, for any of their members.
     static const bool pairTest = hasPairTest();
-    byPairs_ = pairTest && second != none;
-    second_ = byPairs_ ? second : 0;
+    byPairs_ = pairTest && bytes_.size() >= 2;
+    if (!byPairs_) return;
+    const size_t first = rarest(none, false);
+    const size_t second = rarest(first, false);
+    pair_ = {{{first, members[byteAt(bytes_, first)]}, {second, members[byteAt(bytes_, second)]}}};
 }
 
 bool BytePattern::matchesAt(const char* place) const {
@@ -121,18 +128,28 @@ size_t BytePattern::findIn(std::string_view hay, size_t from) const {
 
 #ifdef SAHIFEX_X86
 
+namespace {
+
+// The places of the 32 from `at` where one of the byte's members stands.
+__attribute__((target("avx2"))) inline unsigned placesHolding(const char* at, const std::string& members) {
+    const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
+    __m256i any = _mm256_setzero_si256();
+    for (const char member : members) any = _mm256_or_si256(any, _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(member)));
+    return static_cast<unsigned>(_mm256_movemask_epi8(any));
+}
+
+} // namespace
+
 __attribute__((target("avx2"))) size_t BytePattern::findByPairs(const char* base, size_t& from,
                                                                 size_t lastPlace) const {
-    const __m256i anchor = _mm256_set1_epi8(bytes_[anchor_]);
-    const __m256i second = _mm256_set1_epi8(bytes_[second_]);
+    const auto& [first, second] = pair_;
     size_t place = from;
     // The 32 places from `place` read bytes up to place + 31 + length - 1: within the hay
     // while place + 31 <= lastPlace.
     for (; lastPlace >= 31 && place <= lastPlace - 31; place += 32) {
-        const __m256i atAnchor = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(base + place + anchor_));
-        const __m256i atSecond = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(base + place + second_));
-        auto both = static_cast<unsigned>(_mm256_movemask_epi8(
-            _mm256_and_si256(_mm256_cmpeq_epi8(atAnchor, anchor), _mm256_cmpeq_epi8(atSecond, second))));
+        unsigned both = placesHolding(base + place + first.position, first.members);
+        if (both == 0) continue;
+        both &= placesHolding(base + place + second.position, second.members);
         for (; both != 0; both &= both - 1) {
             const size_t candidate = place + static_cast<size_t>(__builtin_ctz(both));
             if (matchesAt(base + candidate)) return candidate;

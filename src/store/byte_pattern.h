@@ -1,9 +1,9 @@
 #pragma once
 // A byte string searched for in a buffer. Where the processor has vector instructions,
 // 32 places are tested at once for the string's two rarest bytes (by their frequency in
-// Arabic text in Windows-1256), and only the places that have both are compared whole;
-// elsewhere, and for the last places, the rarest byte is looked for with memchr, as
-// grep -F does.
+// Arabic text in Windows-1256; with a fold, for any byte of their classes), and only the
+// places that have both are compared whole; elsewhere, and for the last places, the
+// rarest byte is looked for with memchr, as grep -F does.
 
 #include <array>
 #include <cstddef>
@@ -37,8 +37,14 @@ private:
     const ByteFold* fold_ = nullptr;
     size_t anchor_ = 0;        // the position of the byte looked for
     bool anchorAlone_ = true;  // no other byte folds to the anchor: memchr finds every place
-    size_t second_ = 0;        // the position of the next rarest byte, for the pair test
-    bool byPairs_ = false;     // the pair test applies: no fold, two bytes or more
+    // The pair test: two places of the pattern, each with the bytes that may stand there
+    // (with a fold, every byte of the class).
+    struct TestedPlace {
+        size_t position = 0;
+        std::string members;
+    };
+    std::array<TestedPlace, 2> pair_;
+    bool byPairs_ = false;
 };
 
 } // namespace sahifex::store
