@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "app/options_form.h"
+#include "forms/list_controls.h"
 #include "platform/fake/fake_system.h"
+#include "search/line_match.h"
 #include "store/byte_pattern.h"
 #include "store/kept_mapping.h"
 #include "store/line_ends.h"
@@ -24,38 +26,20 @@ using namespace sahifex;
 
 const std::filesystem::path kDataDir = SAHIFEX_DATA_DIR;
 
-// The lines of the bytes that hold any of the patterns, as grep -F -c with one -e for
-// each: after each place found the search goes on from the next line.
-int linesHoldingAny(const std::vector<store::BytePattern>& patterns, std::string_view bytes) {
-    constexpr size_t npos = std::string_view::npos;
-    std::vector<size_t> next(patterns.size(), 0); // each pattern's next place, once looked for
-    std::vector<bool> looked(patterns.size(), false);
+// The lines of the bytes that hold the pattern, as grep -F -c counts them: after each
+// place found the search goes on from the next line.
+int linesHolding(const store::BytePattern& pattern, std::string_view bytes) {
     int lines = 0;
-    for (size_t from = 0;;) {
-        size_t first = npos;
-        for (size_t i = 0; i < patterns.size(); ++i) {
-            if (!looked[i] || (next[i] != npos && next[i] < from)) {
-                next[i] = patterns[i].findIn(bytes, from);
-                looked[i] = true;
-            }
-            first = std::min(first, next[i]);
-        }
-        if (first == npos) return lines;
+    for (size_t at = pattern.findIn(bytes); at != std::string_view::npos;
+         at = pattern.findIn(bytes, store::afterLineEnd(bytes, store::lineEndFrom(bytes, at))))
         ++lines;
-        from = store::afterLineEnd(bytes, store::lineEndFrom(bytes, first));
-    }
-}
-
-std::vector<store::BytePattern> patternsOf(const std::vector<std::u16string>& terms) {
-    std::vector<store::BytePattern> patterns;
-    for (const auto& term : terms) patterns.emplace_back(store::encodeWin1256(term));
-    return patterns;
+    return lines;
 }
 
 // The yardstick, grep -F -c in the program: the plain file read whole into a buffer
-// (grep reads its input, it does not map it), the terms searched for in its bytes.
-void ByteScan(benchmark::State& state, std::vector<std::u16string> terms) {
-    const std::vector<store::BytePattern> patterns = patternsOf(terms);
+// (grep reads its input, it does not map it), the term searched for in its bytes.
+void ByteScan(benchmark::State& state, std::u16string term) {
+    const store::BytePattern pattern(store::encodeWin1256(term));
     const std::filesystem::path path = kDataDir / store::kPlainFileName;
     int lines = 0;
     for (auto _ : state) {
@@ -63,7 +47,7 @@ void ByteScan(benchmark::State& state, std::vector<std::u16string> terms) {
         const auto size = static_cast<size_t>(std::filesystem::file_size(path));
         const auto buffer = std::make_unique_for_overwrite<char[]>(size);
         const auto got = static_cast<size_t>(in.rdbuf()->sgetn(buffer.get(), static_cast<std::streamsize>(size)));
-        lines = linesHoldingAny(patterns, {buffer.get(), got});
+        lines = linesHolding(pattern, {buffer.get(), got});
         benchmark::DoNotOptimize(lines);
     }
     state.counters["lines"] = lines;
@@ -71,13 +55,13 @@ void ByteScan(benchmark::State& state, std::vector<std::u16string> terms) {
 
 // The same scan of the plain file seen through a kept mapping, as the search sees it:
 // the yardstick without the copy that reading makes.
-void MappedByteScan(benchmark::State& state, std::vector<std::u16string> terms) {
-    const std::vector<store::BytePattern> patterns = patternsOf(terms);
+void MappedByteScan(benchmark::State& state, std::u16string term) {
+    const store::BytePattern pattern(store::encodeWin1256(term));
     store::KeptMapping mapping;
     int lines = 0;
     for (auto _ : state) {
         const store::VerseFileBytes plain(kDataDir / store::kPlainFileName, &mapping);
-        lines = linesHoldingAny(patterns, plain.bytes());
+        lines = linesHolding(pattern, plain.bytes());
         benchmark::DoNotOptimize(lines);
     }
     state.counters["lines"] = lines;
@@ -112,22 +96,45 @@ void WordSearch(benchmark::State& state, std::u16string word, bool withPrefixes,
     state.counters["rows"] = rows;
 }
 
+// The part of a search that no byte scan has: the lines found turned into rows, each
+// decoded and listed in the three lists. The lines are found once, before the timing.
+void RowsAlone(benchmark::State& state, std::u16string term, bool withPrefixes) {
+    store::VerseChannels channels;
+    const store::VerseTexts files = channels.readWhole(kDataDir);
+    std::vector<search::LineTest> tests{{term, true}};
+    if (withPrefixes) {
+        tests.push_back({u" و" + term.substr(1), true});
+        tests.push_back({u" ف" + term.substr(1), true});
+    }
+    const std::vector<search::MatchedLine> matched = search::matchLines(files, tests);
+    forms::ListBox verses("List1"), vocalized("List2"), codes("List3");
+    for (auto _ : state) {
+        verses.Clear();
+        vocalized.Clear();
+        codes.Clear();
+        for (const search::MatchedLine& match : matched)
+            for (int pass = 0; pass < match.passes; ++pass) {
+                verses.AddItem(store::decodeWin1256(match.plain.substr(3)));
+                vocalized.AddItem(store::decodeWin1256(match.vocalized));
+                codes.AddItem(store::decodeWin1256(match.plain.substr(0, 3)));
+            }
+    }
+    state.counters["rows"] = verses.ListCount();
+}
+
 // A word of one verse (pasted at once) and a common one (a long list), the latter also
-// with the forms with و and ف searched; each beside its yardstick, read and mapped.
-const std::vector<std::u16string> kRareTerm{u" يئوده "};
-const std::vector<std::u16string> kCommonTerm{u" قال "};
-const std::vector<std::u16string> kCommonTermAndPrefixes{u" قال ", u" وقال ", u" فقال "};
+// with the forms with و and ف searched; beside the yardstick for each word, read and
+// mapped, and the cost of the common word's rows alone.
 BENCHMARK(BothFilesWhole)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(ByteScan, one_verse, kRareTerm)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(MappedByteScan, one_verse, kRareTerm)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ByteScan, one_verse, u" يئوده ")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(MappedByteScan, one_verse, u" يئوده ")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(WordSearch, one_verse, u"يئوده", false)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(ByteScan, common_word, kCommonTerm)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(MappedByteScan, common_word, kCommonTerm)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ByteScan, common_word, u" قال ")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(MappedByteScan, common_word, u" قال ")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(WordSearch, common_word, u"قال", false)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(ByteScan, common_word_and_prefixes, kCommonTermAndPrefixes)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(MappedByteScan, common_word_and_prefixes, kCommonTermAndPrefixes)
-    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(WordSearch, common_word_and_prefixes, u"قال", true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RowsAlone, common_word, u" قال ", false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RowsAlone, common_word_and_prefixes, u" قال ", true)->Unit(benchmark::kMicrosecond);
 // The flexible search beside the exact one: the same words, and words whose letters it
 // folds (اكل finds أكل; يؤوده finds يئوده), one of folded letters alone (ايه), which no byte
 // of its own anchors.
