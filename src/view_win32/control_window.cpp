@@ -49,6 +49,15 @@ HWND createChild(const wchar_t* windowClass, DWORD style, DWORD extendedStyle, H
     return window;
 }
 
+void moveFocusByTab(HWND from, bool backwards) {
+    // Each control is created above the ones before it, so the dialog manager's "previous"
+    // (the window above) is the next control in the form's order. Hidden and disabled
+    // controls, and those that take no focus (no WS_TABSTOP), are passed over.
+    HWND form = GetAncestor(from, GA_ROOT);
+    if (HWND next = GetNextDlgTabItem(form, from, backwards ? FALSE : TRUE); next && next != from)
+        SetFocus(next);
+}
+
 bool routeCommand(WPARAM wParam, LPARAM lParam) {
     ControlWindow* view = ControlWindow::of(reinterpret_cast<HWND>(lParam));
     if (!view) return false;
@@ -149,7 +158,14 @@ LRESULT CALLBACK ControlWindow::subclassProcedure(HWND window, UINT message, WPA
                                                   LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     auto* self = reinterpret_cast<ControlWindow*>(data);
     switch (message) {
+    case WM_KEYDOWN:
+        if (wParam == VK_TAB) {
+            moveFocusByTab(window, GetKeyState(VK_SHIFT) < 0);
+            return 0;
+        }
+        break;
     case WM_CHAR:
+        if (wParam == L'\t') return 0; // Tab moved the focus: no beep, no character
         if (self->forwardKey(wParam)) return 0;
         break;
     case WM_SETFOCUS:

@@ -61,6 +61,10 @@ HWND createToolTips(HWND form);
 // The tooltips of the form that the window lies on; nullptr when it has none.
 HWND toolTipsOf(HWND window);
 
+// Tab and Shift+Tab: the focus to the next or previous control of the form that takes
+// it, inside picture boxes and frames too.
+void moveFocusByTab(HWND from, bool backwards);
+
 // Hands a WM_COMMAND from a child to the child's view; true when there was one.
 bool routeCommand(WPARAM wParam, LPARAM lParam);
 

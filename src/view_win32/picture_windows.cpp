@@ -60,8 +60,9 @@ template <class Pictured>
 PictureWindow<Pictured>::PictureWindow(Pictured& control, HWND parent)
     : PaintedWindow(control, createPainted(0, parent)), control_(control) {
     if constexpr (std::is_same_v<Pictured, forms::PictureBox>) {
-        if (control.border())
-            SetWindowLongPtrW(handle(), GWL_EXSTYLE, WS_EX_CLIENTEDGE);
+        // Tab goes on into the controls the picture box holds.
+        SetWindowLongPtrW(handle(), GWL_EXSTYLE,
+                          WS_EX_CONTROLPARENT | (control.border() ? WS_EX_CLIENTEDGE : 0));
     }
 }
 
@@ -82,7 +83,7 @@ template class PictureWindow<forms::PictureBox>;
 template class PictureWindow<forms::Image>;
 
 FrameWindow::FrameWindow(forms::Frame& frame, HWND parent)
-    : ControlWindow(frame, createChild(L"BUTTON", BS_GROUPBOX, WS_EX_RTLREADING, parent)),
+    : ControlWindow(frame, createChild(L"BUTTON", BS_GROUPBOX, WS_EX_RTLREADING | WS_EX_CONTROLPARENT, parent)),
       frame_(frame) {}
 
 void FrameWindow::apply(forms::Change change) {

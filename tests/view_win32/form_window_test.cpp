@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "forms/forms.h"
 #include "view_win32/text_windows.h"
 
@@ -90,6 +92,24 @@ TEST_F(FormWindowTest, TypingReachesTheModelAndKeyPressMayChangeTheKey) {
     SendMessageW(of(form.box), WM_CHAR, u'a', 0);
     EXPECT_EQ(enters, 1);
     EXPECT_EQ(form.box.text(), u"كلمةب");
+}
+
+TEST_F(FormWindowTest, TabMovesTheFocusThroughTheControlsInTheFormsOrder) {
+    // The text box, the list inside the panel, the check box, and round again; Shift+Tab
+    // goes back. The label and the image take no focus.
+    SetFocus(of(form.box));
+    std::vector<HWND> focused;
+    const auto press = [&](bool shift) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        focused.push_back(GetFocus());
+    };
+    for (bool shift : {false, false, false, true, true}) press(shift);
+    EXPECT_EQ(focused, (std::vector<HWND>{of(form.list), of(form.check), of(form.box), of(form.check),
+                                          of(form.list)}));
 }
 
 TEST_F(FormWindowTest, SelectionInAListInsideAPanelRunsItsClick) {
