@@ -98,7 +98,7 @@ void Options_Form::design() {
     Label5.setFontSize(12);
     Pic_send_Ayah.add(Label23);
     Label23.setCaption(u"ارسال أكثر من آية");
-    Label23.move(690, 45, 1410, 300);
+    Label23.move(690, 45, 1900, 300); // room for the caption in wider fonts (DejaVu Sans)
     Label23.setFontSize(9);
     Pic_send_Ayah.add(Command11);
     Command11.setCaption(u"↑");
