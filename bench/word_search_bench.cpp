@@ -79,13 +79,15 @@ void BothFilesWhole(benchmark::State& state) {
 
 // Command1_Click on the fakes: both files read in step, the rows added, and the
 // window's answer to what was found.
-void WordSearch(benchmark::State& state, std::u16string word, bool withPrefixes, bool flexible = false) {
+void WordSearch(benchmark::State& state, std::u16string word, bool withPrefixes, bool flexible = false,
+                bool partOfWord = false) {
     platform::fake::FakeSystem fake;
     const platform::Services services = fake.services(kDataDir);
     app::ProgramState program;
     app::Options_Form form(services, program);
     form.Check6.setValue(withPrefixes ? 1 : 0);
     form.FlexibleSearch.setValue(flexible ? 1 : 0);
+    form.Check9.setValue(partOfWord ? 1 : 0);
     int rows = 0;
     for (auto _ : state) {
         form.Text1.setText(word);
@@ -144,6 +146,9 @@ BENCHMARK_CAPTURE(WordSearch, flexible_common_word_and_prefixes, u"قال", true
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(WordSearch, exact_akala, u"أكل", false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(WordSearch, flexible_akala, u"اكل", false, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WordSearch, flexible_folded_letters_alone_part_of_word, u"ايه", false, true, true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WordSearch, exact_part_of_word, u"آية", false, false, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(WordSearch, flexible_folded_letters_alone, u"ايه", false, true)
     ->Unit(benchmark::kMicrosecond);
 

@@ -102,15 +102,16 @@ size_t BytePattern::findIn(std::string_view hay, size_t from) const {
     if (length == 0) return from;
     const char* base = hay.data();
     const size_t lastPlace = hay.size() - length;
-    if (!anchorAlone_) {
-        for (size_t place = from; place <= lastPlace; ++place)
-            if (matchesAt(base + place)) return place;
-        return std::string_view::npos;
-    }
     size_t start = from;
     if (byPairs_) {
         const size_t found = findByPairs(base, start, lastPlace);
         if (found != std::string_view::npos) return found;
+    }
+    // The places the pair test left.
+    if (!anchorAlone_) {
+        for (size_t place = start; place <= lastPlace; ++place)
+            if (matchesAt(base + place)) return place;
+        return std::string_view::npos;
     }
     const char anchor = bytes_[anchor_];
     // The anchor byte of a place that starts at p lies at p + anchor_.
