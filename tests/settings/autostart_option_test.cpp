@@ -1,8 +1,10 @@
 // The option that starts Sahifex with the desktop session, on the fakes, and the XDG
 // entry that does it on Linux.
 
-#include "platform/xdg/xdg_autostart.h"
 #include "settings/settings_files.h"
+#ifndef _WIN32
+#include "platform/xdg/xdg_autostart.h"
+#endif
 #include "support/app_fixture.h"
 
 namespace sahifex::testing {
@@ -36,6 +38,7 @@ TEST_F(AutostartOption, WhenItCannotBeSetTheBoxGoesBackAndTheUserIsTold) {
                               "سطح المكتب|إعادة التشغيل");
 }
 
+#ifndef _WIN32
 TEST(XdgAutostart, TheEntryStartsThisProgramAndGoesAwayWhenTheOptionIsOff) {
     TempFolder config;
     const auto folder = config.path() / "autostart";
@@ -56,6 +59,8 @@ TEST(XdgAutostart, AFolderThatCannotBeMadeIsAFailure) {
     platform::xdg::XdgAutostart autostart(config.path() / "autostart", "/usr/bin/sahifex");
     EXPECT_FALSE(autostart.setEnabled(true));
 }
+
+#endif
 
 } // namespace
 } // namespace sahifex::testing

@@ -34,6 +34,20 @@ TEST(ReplaceFile, FailsWhereNoFolderCanBe) {
     EXPECT_EQ(entriesOf(folder.path()), Names{"plain"});
 }
 
+#ifdef _WIN32
+TEST(ReplaceFile, AFileAnotherProgramHoldsKeepsItsOldBytes) {
+    TempFolder folder;
+    const auto file = folder.path() / "Sahifex.ini";
+    const std::string old = "6240*3285*16*12*1*0*1*0*1*1*0*\r\n";
+    writeBytes(file, old);
+    {
+        const HeldOpen byAnotherProgram(file);
+        EXPECT_FALSE(settings::replaceFile(file, "4000*2000*20*14*0*1*0*1*0*0*1*\r\n"));
+    }
+    EXPECT_EQ(readBytes(file), old);
+    EXPECT_EQ(entriesOf(folder.path()), Names{"Sahifex.ini"}) << "no temporary file is left";
+}
+#else
 TEST(ReplaceFile, AWriteFailingHalfwayKeepsTheOldFileWhole) {
     TempFolder folder;
     const auto file = folder.path() / "Sahifex.ini";
@@ -46,6 +60,7 @@ TEST(ReplaceFile, AWriteFailingHalfwayKeepsTheOldFileWhole) {
     EXPECT_EQ(readBytes(file), old);
     EXPECT_EQ(entriesOf(folder.path()), Names{"Sahifex.ini"}) << "no temporary file is left";
 }
+#endif
 
 } // namespace
 } // namespace sahifex::testing

@@ -5,16 +5,29 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
+
+#ifdef _WIN32
+#include "platform/win32/windows_api.h"
+#else
 #include <sys/resource.h>
+#endif
 
 namespace sahifex::testing {
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "sahifex-settings.XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate = fs::temp_directory_path() / ("sahifex-settings." + std::to_string(random()));
+        std::error_code error;
+        if (fs::create_directory(candidate, error)) {
+            path_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempFolder::~TempFolder() {
@@ -35,24 +48,52 @@ std::string readBytes(const fs::path& file) {
 
 std::vector<std::string> entriesOf(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
+
+namespace {
+
+void setVariable(const std::string& name, const std::string* value) {
+#ifdef _WIN32
+    // The wide environment is the one the program reads; "" removes the variable.
+    _wputenv_s(fs::path(name).wstring().c_str(), value ? fs::path(*value).wstring().c_str() : L"");
+#else
+    if (value) setenv(name.c_str(), value->c_str(), 1);
+    else unsetenv(name.c_str());
+#endif
+}
+
+} // namespace
+
+#ifdef _WIN32
+const char* const kConfigVariable = "APPDATA";
+#else
+const char* const kConfigVariable = "XDG_CONFIG_HOME";
+#endif
 
 ScopedEnv::ScopedEnv(std::string name, const std::string& value) : name_(std::move(name)) {
     if (const char* old = std::getenv(name_.c_str())) {
         had_ = true;
         old_ = old;
     }
-    if (value.empty()) unsetenv(name_.c_str());
-    else setenv(name_.c_str(), value.c_str(), 1);
+    setVariable(name_, value.empty() ? nullptr : &value);
 }
 
-ScopedEnv::~ScopedEnv() {
-    if (had_) setenv(name_.c_str(), old_.c_str(), 1);
-    else unsetenv(name_.c_str());
+ScopedEnv::~ScopedEnv() { setVariable(name_, had_ ? &old_ : nullptr); }
+
+#ifdef _WIN32
+
+HeldOpen::HeldOpen(const fs::path& file)
+    : handle_(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    if (handle_ == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + file.string());
 }
+
+HeldOpen::~HeldOpen() { CloseHandle(handle_); }
+
+#else
 
 FileSizeLimit::FileSizeLimit(long bytes) {
     // A write past the limit then fails with EFBIG instead of ending the process.
@@ -71,5 +112,7 @@ FileSizeLimit::~FileSizeLimit() {
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, oldHandler_);
 }
+
+#endif
 
 } // namespace sahifex::testing

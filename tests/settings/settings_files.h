@@ -3,9 +3,12 @@
 // its own, never in the source tree or the user's configuration.
 
 #include <filesystem>
-#include <sys/resource.h>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace sahifex::testing {
 
@@ -27,6 +30,10 @@ std::string readBytes(const std::filesystem::path& file);
 // The names of the entries of a folder, sorted.
 std::vector<std::string> entriesOf(const std::filesystem::path& folder);
 
+// The variable that names the user's configuration folder: XDG_CONFIG_HOME, on Windows
+// APPDATA.
+extern const char* const kConfigVariable;
+
 // Sets an environment variable for the object's life ("" removes it), then puts the
 // old value back.
 class ScopedEnv {
@@ -42,6 +49,7 @@ private:
     std::string old_;
 };
 
+#ifndef _WIN32
 // Files this process writes may grow to this many bytes at most while the object
 // lives: a write beyond fails as on a full disk, for root as for anyone.
 class FileSizeLimit {
@@ -55,5 +63,19 @@ private:
     rlim_t oldSoft_ = 0;
     void (*oldHandler_)(int) = nullptr;
 };
+#else
+// The file held open by another program that lets others read it, not replace or
+// delete it (an editor, a virus scanner), while the object lives.
+class HeldOpen {
+public:
+    explicit HeldOpen(const std::filesystem::path& file);
+    ~HeldOpen();
+    HeldOpen(const HeldOpen&) = delete;
+    HeldOpen& operator=(const HeldOpen&) = delete;
+
+private:
+    void* handle_;
+};
+#endif
 
 } // namespace sahifex::testing

@@ -20,27 +20,30 @@ struct SettingsPlace : ::testing::Test {
 };
 
 TEST_F(SettingsPlace, BesideTheProgramWhenItsFolderIsWritable) {
-    const ScopedEnv config("XDG_CONFIG_HOME", (folder.path() / "config").string());
+    const ScopedEnv config(kConfigVariable, (folder.path() / "config").string());
     EXPECT_EQ(settings::settingsFilePath(folder.path()), folder.path() / "Sahifex.ini");
 }
 
 TEST_F(SettingsPlace, InTheUsersConfigurationWhenTheProgramsFolderIsNot) {
     const fs::path program = unwritable();
     {
-        const ScopedEnv config("XDG_CONFIG_HOME", (folder.path() / "config").string());
-        EXPECT_EQ(settings::settingsFilePath(program), folder.path() / "config/sahifex/Sahifex.ini");
+        const ScopedEnv config(kConfigVariable, (folder.path() / "config").string());
+        EXPECT_EQ(settings::settingsFilePath(program), folder.path() / "config" / "sahifex" / "Sahifex.ini");
     }
+#ifndef _WIN32
     const ScopedEnv home("HOME", (folder.path() / "home").string());
     for (const std::string unusable : {"", "relative/config"}) {
         const ScopedEnv config("XDG_CONFIG_HOME", unusable);
         EXPECT_EQ(settings::settingsFilePath(program), folder.path() / "home/.config/sahifex/Sahifex.ini")
             << "XDG_CONFIG_HOME=" << unusable;
     }
+#endif
 }
 
 TEST_F(SettingsPlace, AMissingProgramFolderIsNotWritable) {
-    const ScopedEnv config("XDG_CONFIG_HOME", (folder.path() / "config").string());
-    EXPECT_EQ(settings::settingsFilePath(folder.path() / "gone"), folder.path() / "config/sahifex/Sahifex.ini");
+    const ScopedEnv config(kConfigVariable, (folder.path() / "config").string());
+    EXPECT_EQ(settings::settingsFilePath(folder.path() / "gone"),
+              folder.path() / "config" / "sahifex" / "Sahifex.ini");
 }
 
 } // namespace
