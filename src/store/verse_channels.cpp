@@ -13,6 +13,17 @@ std::string describe(const std::string& fileName, int line, const std::string& r
     return fileName + ", line " + std::to_string(line) + ": " + reason;
 }
 
+// A folder, a FIFO or a device in a verse file's place is refused before it is opened:
+// opening a FIFO would wait for another program to write into it.
+void refuseWhatIsNoFile(const std::filesystem::path& path, const std::string& fileName) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status))
+        throw VerseFileError(fileName, 0, "is a folder, not a verse file: " + path.string());
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        throw VerseFileError(fileName, 0, "is not a regular file: " + path.string());
+}
+
 } // namespace
 
 VerseFileError::VerseFileError(std::string fileName, int line, const std::string& reason)
@@ -21,9 +32,7 @@ VerseFileError::VerseFileError(std::string fileName, int line, const std::string
 
 VerseFile::VerseFile(const std::filesystem::path& path)
     : fileName_(path.filename().string()) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw VerseFileError(fileName_, 0, "is a folder, not a verse file: " + path.string());
+    refuseWhatIsNoFile(path, fileName_);
     in_.open(path, std::ios::binary);
     if (!in_.is_open())
         throw VerseFileError(fileName_, 0, "cannot be opened: " + path.string());
@@ -67,9 +76,7 @@ VerseFileBytes::VerseFileBytes(const std::filesystem::path& path, KeptMapping* m
             return;
         }
     }
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw VerseFileError(fileName_, 0, "is a folder, not a verse file: " + path.string());
+    refuseWhatIsNoFile(path, fileName_);
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) throw VerseFileError(fileName_, 0, "cannot be opened: " + path.string());
     std::streambuf& buf = *in.rdbuf();

@@ -8,6 +8,9 @@
 #include <fstream>
 #include <random>
 #include <unistd.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "store/line_ends.h"
 #include "store/verse_channels.h"
@@ -244,6 +247,17 @@ TEST_F(WholeFiles, BytesHeldAcrossYieldsOutlastTheFileShortened) {
     write(kVocalizedFileName, "");
     EXPECT_EQ(texts.vocalized().bytes(), "A verse\r\n");
 }
+
+#ifndef _WIN32
+TEST_F(WholeFiles, AFifoInAFilesPlaceIsAnErrorAtOnce) {
+    write(kPlainFileName, "001a 1\r\n");
+    ASSERT_EQ(mkfifo((dir / kVocalizedFileName).c_str(), 0600), 0);
+    VerseChannels channels;
+    EXPECT_THROW(channels.readWhole(dir), VerseFileError) << "no program writes into it: it would wait";
+    EXPECT_THROW(channels.open(dir), VerseFileError);
+    EXPECT_FALSE(channels.busy());
+}
+#endif
 
 TEST_F(WholeFiles, AnEmptyFileHasNoLines) {
     const VerseFileBytes whole(write(kPlainFileName, ""));
