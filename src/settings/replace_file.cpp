@@ -6,7 +6,7 @@
 #include <fstream>
 #include <random>
 #include <string>
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #else
 #include <cerrno>
 #include <fcntl.h>

@@ -13,6 +13,7 @@
 #endif
 
 #include "store/line_ends.h"
+#include "store/test_folder.h"
 #include "store/verse_channels.h"
 #include "store/win1256.h"
 
@@ -124,22 +125,7 @@ TEST(LineBounds, TheLineThatHoldsAPlace) {
 
 // ---- files read whole, line by line, beside VerseFile
 
-class WholeFiles : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = fs::temp_directory_path() /
-              (std::string("sahifex_whole_files_") + info->name() + "_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path write(const std::string& name, const std::string& bytes) {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-        return dir / name;
-    }
-    fs::path dir;
-};
+using WholeFiles = TestFolder;
 
 TEST_F(WholeFiles, TheLinesAreThoseVerseFileReads) {
     std::mt19937 random(3);

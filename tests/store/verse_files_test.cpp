@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include "store/test_folder.h"
 #include "store/verse_channels.h"
 #include "store/utf.h"
 
@@ -13,23 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder of its own for each test, removed afterwards.
-class VerseFilesTest : public ::testing::Test {
+class VerseFilesTest : public TestFolder {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = fs::temp_directory_path() /
-              (std::string("sahifex_verse_files_") + info->name() + "_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    fs::path write(const std::string& name, const std::string& bytes) {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-        return dir / name;
-    }
-
     // Every line of a file, read as the searches read it.
     std::vector<std::u16string> linesOf(const std::string& bytes) {
         VerseFile file(write("lines.Qur", bytes));
@@ -38,8 +24,6 @@ protected:
         EXPECT_EQ(file.linesRead(), static_cast<int>(lines.size()));
         return lines;
     }
-
-    fs::path dir;
 };
 
 using Lines = std::vector<std::u16string>;
