@@ -208,7 +208,10 @@ bool ControlWindow::forwardMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
         event.button = buttonOf(message);
-        if (clicksOnRelease()) SetCapture(window_); // a drag goes on outside the control
+        if (clicksOnRelease()) { // a drag goes on outside the control
+            SetCapture(window_);
+            capturedMouse_ = true;
+        }
         if (control_.MouseDown) runHandler([&] { control_.MouseDown(event); });
         break;
     case WM_LBUTTONDBLCLK:
@@ -219,8 +222,12 @@ bool ControlWindow::forwardMouse(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: {
         event.button = buttonOf(message);
-        if (GetCapture() == window_ && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)))
-            ReleaseCapture();
+        // Only the capture taken above: a button holds its own until it has seen the
+        // release, and sends no click when it loses it before.
+        if (capturedMouse_ && !(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
+            capturedMouse_ = false;
+            if (GetCapture() == window_) ReleaseCapture();
+        }
         if (control_.MouseUp) runHandler([&] { control_.MouseUp(event); });
         const bool afterDouble = std::exchange(clickAfterDoubleClick_, false);
         RECT area;

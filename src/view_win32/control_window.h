@@ -51,6 +51,7 @@ private:
     forms::Subscription subscription_;
     bool applying_ = false;
     bool clickAfterDoubleClick_ = false;
+    bool capturedMouse_ = false;
 };
 
 // Creates a child window of a class with the program's right-to-left reading order.
