@@ -1,6 +1,6 @@
 #include "view_win32/list_windows.h"
 
-#include "platform/qt/handler_guard.h" // toolkit-free: handlers never throw into the loop
+#include "view_win32/child_window.h"
 
 namespace sahifex::view_win32 {
 
@@ -15,11 +15,9 @@ struct ListMessages {
 constexpr ListMessages kListBox{LB_GETCOUNT, LB_ADDSTRING, LB_RESETCONTENT};
 constexpr ListMessages kComboBox{CB_GETCOUNT, CB_ADDSTRING, CB_RESETCONTENT};
 
-// The model only appends single items or clears the whole list: one item more than the
-// window shows is the model's last item, added.
 void followItems(const forms::ListControl& list, HWND window, const ListMessages& m) {
     const auto shown = static_cast<int>(SendMessageW(window, m.count, 0, 0));
-    if (list.ListCount() == shown + 1) {
+    if (view_common::oneItemAppended(list.ListCount(), shown)) {
         SendMessageW(window, m.add, 0, reinterpret_cast<LPARAM>(wide(list.items().back())));
         return;
     }
@@ -31,8 +29,9 @@ void followItems(const forms::ListControl& list, HWND window, const ListMessages
     InvalidateRect(window, nullptr, TRUE);
 }
 
-void takeSelection(forms::ListControl& list, int index) {
-    if (index != list.listIndex()) platform::qt::runHandler([&] { list.setListIndex(index); });
+// The user's choice of row: the model selects it, and runs Click, when it is a new one.
+void takeSelection(ControlWindow& view, forms::ListControl& list, int row) {
+    if (row != list.listIndex()) view.fromUser([&] { list.setListIndex(row); });
 }
 
 } // namespace
@@ -49,8 +48,8 @@ ListBoxWindow::ListBoxWindow(forms::ListBox& list, HWND parent)
       list_(list) {}
 
 void ListBoxWindow::command(WORD code) {
-    if (code == LBN_SELCHANGE && !applying())
-        takeSelection(list_, static_cast<int>(SendMessageW(handle(), LB_GETCURSEL, 0, 0)));
+    if (code == LBN_SELCHANGE)
+        takeSelection(*this, list_, static_cast<int>(SendMessageW(handle(), LB_GETCURSEL, 0, 0)));
 }
 
 void ListBoxWindow::apply(forms::Change change) {
@@ -71,8 +70,8 @@ ComboBoxWindow::ComboBoxWindow(forms::ComboBox& combo, HWND parent)
       combo_(combo) {}
 
 void ComboBoxWindow::command(WORD code) {
-    if (code == CBN_SELCHANGE && !applying())
-        takeSelection(combo_, static_cast<int>(SendMessageW(handle(), CB_GETCURSEL, 0, 0)));
+    if (code == CBN_SELCHANGE)
+        takeSelection(*this, combo_, static_cast<int>(SendMessageW(handle(), CB_GETCURSEL, 0, 0)));
 }
 
 int ComboBoxWindow::windowHeight(int controlHeight) const {

@@ -2,6 +2,8 @@
 
 #include <type_traits>
 
+#include "view_win32/child_window.h"
+#include "view_win32/command_routing.h"
 #include "view_win32/pictures.h"
 
 namespace sahifex::view_win32 {

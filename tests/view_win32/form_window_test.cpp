@@ -10,6 +10,7 @@
 
 #include "forms/forms.h"
 #include "view_win32/text_windows.h"
+#include "view_win32/tool_tips.h"
 
 namespace sahifex::view_win32 {
 namespace {
