@@ -10,7 +10,8 @@ FormBinding::FormBinding(forms::Form& form, bool floatingBar)
 FormBinding::~FormBinding() { unbind(); }
 
 void FormBinding::bind() {
-    subscription_ = form_.observe([this](forms::Control&, forms::Change change) { applyForm(change); });
+    subscription_ =
+        form_.observe([this](forms::Control&, forms::Change change) { applyForm(change); });
     form_.onFocusRequest = [this](forms::Control& control) { focusControl(control); };
     form_.onActivateRequest = [this] {
         if (!floatingBar_) raiseAndActivate();
