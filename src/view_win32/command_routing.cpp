@@ -4,11 +4,22 @@
 
 namespace sahifex::view_win32 {
 
-bool routeCommand(WPARAM wParam, LPARAM lParam) {
-    ControlWindow* view = ControlWindow::of(reinterpret_cast<HWND>(lParam));
-    if (!view) return false;
-    view->command(HIWORD(wParam));
-    return true;
+bool routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_COMMAND) {
+        ControlWindow* view = ControlWindow::of(reinterpret_cast<HWND>(lParam));
+        if (!view) return false;
+        view->command(HIWORD(wParam));
+        result = 0;
+        return true;
+    }
+    if (message == WM_DRAWITEM) {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        ControlWindow* view = ControlWindow::of(item.hwndItem);
+        if (!view || !view->drawItem(item)) return false;
+        result = TRUE;
+        return true;
+    }
+    return false;
 }
 
 } // namespace sahifex::view_win32

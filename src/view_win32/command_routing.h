@@ -4,8 +4,10 @@
 
 namespace sahifex::view_win32 {
 
-// A native control tells its parent window what the user did with it (WM_COMMAND): the
-// form, a picture box and a frame hand it to the control's view. true when there was one.
-bool routeCommand(WPARAM wParam, LPARAM lParam);
+// A native control tells its parent window what the user did with it (WM_COMMAND), or
+// asks it to draw one of its rows (WM_DRAWITEM, from an owner-drawn list): the form, a
+// picture box and a frame hand both to the control's view. true when a view took it;
+// result: what the parent's procedure returns then.
+bool routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 } // namespace sahifex::view_win32

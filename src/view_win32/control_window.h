@@ -22,6 +22,8 @@ public:
 
     // A notification of the native control (WM_COMMAND's code), from its container.
     virtual void command(WORD /*code*/) {}
+    // Draws one row of an owner-drawn control; false when the control draws its own.
+    virtual bool drawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
 
 protected:
     // The changes every kind of control shares: geometry, visibility, font ...

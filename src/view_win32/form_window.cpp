@@ -190,7 +190,8 @@ LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam,
 bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
     switch (message) {
-    case WM_COMMAND: return routeCommand(wParam, lParam);
+    case WM_COMMAND:
+    case WM_DRAWITEM: return routeToControl(message, wParam, lParam, result);
     case WM_MOUSEACTIVATE:
         if (style_ != WindowStyle::FloatingBar) return false;
         result = MA_NOACTIVATE;

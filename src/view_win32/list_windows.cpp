@@ -1,5 +1,9 @@
 #include "view_win32/list_windows.h"
 
+#include <algorithm>
+#include <string>
+
+#include "platform/win32/program_font.h"
 #include "view_win32/child_window.h"
 
 namespace sahifex::view_win32 {
@@ -43,9 +47,37 @@ constexpr DWORD kRightToLeft = WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLL
 ListBoxWindow::ListBoxWindow(forms::ListBox& list, HWND parent)
     : ControlWindow(list, createChild(L"LISTBOX",
                                       WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
-                                          LBS_NOINTEGRALHEIGHT,
+                                          LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED |
+                                          LBS_HASSTRINGS,
                                       kRightToLeft, parent)),
       list_(list) {}
+
+bool ListBoxWindow::drawItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1)) { // an empty list with the focus
+        if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+        return true;
+    }
+    const bool selected = item.itemState & ODS_SELECTED;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    const auto length = static_cast<int>(SendMessageW(handle(), LB_GETTEXTLEN, item.itemID, 0));
+    std::wstring text(static_cast<size_t>(std::max(length, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(std::max<LRESULT>(
+        SendMessageW(handle(), LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data())), 0)));
+    const HGDIOBJ font = SelectObject(item.hDC, platform::win32::programFont(list_.fontSize()));
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    // From the right edge, reading right to left; what is too long is cut on the left.
+    const UINT previousAlign = SetTextAlign(item.hDC, TA_RIGHT | TA_TOP | TA_RTLREADING);
+    TEXTMETRICW metrics;
+    GetTextMetricsW(item.hDC, &metrics);
+    const int top = (item.rcItem.top + item.rcItem.bottom - metrics.tmHeight) / 2;
+    ExtTextOutW(item.hDC, item.rcItem.right - 2, top, ETO_CLIPPED | ETO_RTLREADING, &item.rcItem,
+                text.c_str(), static_cast<UINT>(text.size()), nullptr);
+    SetTextAlign(item.hDC, previousAlign);
+    SelectObject(item.hDC, font);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+    return true;
+}
 
 void ListBoxWindow::command(WORD code) {
     if (code == LBN_SELCHANGE)
@@ -54,6 +86,20 @@ void ListBoxWindow::command(WORD code) {
 
 void ListBoxWindow::apply(forms::Change change) {
     switch (change) {
+    case forms::Change::Font: {
+        ControlWindow::apply(change);
+        // An owner-drawn list keeps the row height it was made with: a row is a line of
+        // the list's font.
+        HDC context = GetDC(handle());
+        const HGDIOBJ previous =
+            SelectObject(context, platform::win32::programFont(list_.fontSize()));
+        TEXTMETRICW metrics;
+        GetTextMetricsW(context, &metrics);
+        SelectObject(context, previous);
+        ReleaseDC(handle(), context);
+        SendMessageW(handle(), LB_SETITEMHEIGHT, 0, metrics.tmHeight);
+        break;
+    }
     case forms::Change::Items:
         followItems(list_, handle(), kListBox);
         [[fallthrough]];

@@ -66,7 +66,9 @@ LRESULT CALLBACK NativeInput::procedure(HWND window, UINT message, WPARAM wParam
         if (self->translateMouse(message, wParam, lParam)) return 0;
         break;
     case WM_COMMAND:
-        if (routeCommand(wParam, lParam)) return 0; // from a child of a container
+    case WM_DRAWITEM:
+        // from a child of a container
+        if (LRESULT result; routeToControl(message, wParam, lParam, result)) return result;
         break;
     default: break;
     }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "forms/forms.h"
 
 namespace sahifex::view_win32 {
@@ -23,6 +26,43 @@ TEST(FloatingBar, ClicksNeverActivateIt) {
                            reinterpret_cast<WPARAM>(window.handle()),
                            MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
               MA_NOACTIVATE);
+}
+
+// The columns of the rectangle, counted from its left, where something is drawn on the
+// background colour.
+std::vector<int> inkedColumns(HWND window, const RECT& area, COLORREF background) {
+    std::vector<int> columns;
+    HDC context = GetDC(window);
+    for (int x = area.left; x < area.right; ++x)
+        for (int y = area.top; y < area.bottom; ++y)
+            if (GetPixel(context, x, y) != background) {
+                columns.push_back(x - area.left);
+                break;
+            }
+    ReleaseDC(window, context);
+    return columns;
+}
+
+TEST(ListBox, ARowReadsFromTheRightAndWhatIsTooLongIsCutOnTheLeft) {
+    forms::Form form("Form1");
+    forms::ListBox list("List1");
+    form.add(list);
+    form.move(1500, 1500, 4500, 3000);
+    list.move(150, 150, 3000, 1500);
+    // Its first letter at the right end, its last far beyond the list's left edge.
+    list.AddItem(u"ب" + std::u16string(400, u' ') + u"ت");
+    platform::win32::WindowRegistry windows;
+    FormWindow window(form, WindowStyle::Frameless, windows);
+    form.Show();
+    HWND shown = window.windowOf(list);
+    UpdateWindow(shown);
+    RECT row;
+    SendMessageW(shown, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    const std::vector<int> inked = inkedColumns(shown, row, GetSysColor(COLOR_WINDOW));
+    ASSERT_FALSE(inked.empty()) << "the row is drawn";
+    const int width = row.right - row.left;
+    EXPECT_GT(inked.front(), width * 3 / 4) << "nothing but the first letter, at the right";
+    EXPECT_GT(inked.back(), width - 20);
 }
 
 } // namespace
