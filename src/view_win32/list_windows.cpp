@@ -1,6 +1,5 @@
 #include "view_win32/list_windows.h"
 
-#include <algorithm>
 #include <string>
 
 #include "platform/win32/program_font.h"
@@ -33,6 +32,15 @@ void followItems(const forms::ListControl& list, HWND window, const ListMessages
     InvalidateRect(window, nullptr, TRUE);
 }
 
+std::wstring rowText(HWND list, UINT row) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
+    if (length <= 0) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
 // The user's choice of row: the model selects it, and runs Click, when it is a new one.
 void takeSelection(ControlWindow& view, forms::ListControl& list, int row) {
     if (row != list.listIndex()) view.fromUser([&] { list.setListIndex(row); });
@@ -59,10 +67,7 @@ bool ListBoxWindow::drawItem(const DRAWITEMSTRUCT& item) {
     }
     const bool selected = item.itemState & ODS_SELECTED;
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    const auto length = static_cast<int>(SendMessageW(handle(), LB_GETTEXTLEN, item.itemID, 0));
-    std::wstring text(static_cast<size_t>(std::max(length, 0)) + 1, L'\0');
-    text.resize(static_cast<size_t>(std::max<LRESULT>(
-        SendMessageW(handle(), LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data())), 0)));
+    const std::wstring text = rowText(handle(), item.itemID);
     const HGDIOBJ font = SelectObject(item.hDC, platform::win32::programFont(list_.fontSize()));
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));

@@ -38,7 +38,8 @@ int buttonOf(UINT message) {
 
 NativeInput::NativeInput(HWND window, view_common::ControlBinding& binding)
     : window_(window), binding_(binding) {
-    attached_ = SetWindowSubclass(window_, procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    attached_ =
+        SetWindowSubclass(window_, procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void NativeInput::detach() {
