@@ -39,9 +39,8 @@ ListBoxView::ListBoxView(forms::ListBox& list, QWidget* parent)
     widget_->setTextElideMode(Qt::ElideRight);
     widget_->setUniformItemSizes(true); // long result lists stay fast
     takeMouseFrom(widget_->viewport());
-    QObject::connect(widget_, &QListWidget::currentRowChanged, [this](int row) {
-        if (row != list_.listIndex()) fromUser([&] { list_.setListIndex(row); });
-    });
+    QObject::connect(widget_, &QListWidget::currentRowChanged,
+                     [this](int row) { userChoseRow(list_, row); });
     QObject::connect(widget_, &QListWidget::itemDoubleClicked,
                      [this] { fromUser([&] { list_.fireDblClick(); }); });
 }
@@ -66,7 +65,7 @@ ComboBoxView::ComboBoxView(forms::ComboBox& combo, QWidget* parent)
     widget_->setEditable(false);
     widget_->setMaxVisibleItems(20);
     QObject::connect(widget_, &QComboBox::activated,
-                     [this](int index) { fromUser([&] { combo_.setListIndex(index); }); });
+                     [this](int index) { userChoseRow(combo_, index); });
 }
 
 void ComboBoxView::apply(forms::Change change) {

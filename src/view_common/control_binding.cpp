@@ -66,6 +66,10 @@ bool ControlBinding::userMouse(MouseAction action, const forms::MouseEvent& even
     return clicksOnRelease();
 }
 
+void ControlBinding::userChoseRow(forms::ListControl& list, int row) {
+    if (row != list.listIndex()) fromUser([&] { list.setListIndex(row); });
+}
+
 void ControlBinding::userFocused() {
     // The model's own focus requests come back as focus events too: only a change is news.
     if (forms::Form* form = control_.form(); form && form->focused() != &control_)

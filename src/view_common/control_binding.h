@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "forms/control.h"
+#include "forms/list_controls.h"
 #include "platform/handler_guard.h"
 
 namespace sahifex::view_common {
@@ -46,6 +47,10 @@ public:
 
     // The native control took the keyboard focus.
     void userFocused();
+
+    // The user chose a row of a list or combo box: the model selects it, and runs Click,
+    // when it is a new one.
+    void userChoseRow(forms::ListControl& list, int row);
 
     // Runs a handler for a native notification; those that the view's own changes cause
     // are echoes and run nothing.

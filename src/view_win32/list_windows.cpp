@@ -41,11 +41,6 @@ std::wstring rowText(HWND list, UINT row) {
     return text;
 }
 
-// The user's choice of row: the model selects it, and runs Click, when it is a new one.
-void takeSelection(ControlWindow& view, forms::ListControl& list, int row) {
-    if (row != list.listIndex()) view.fromUser([&] { list.setListIndex(row); });
-}
-
 } // namespace
 
 // Right to left: text from the right, the scroll bar on the left. (Mirroring the whole
@@ -86,7 +81,7 @@ bool ListBoxWindow::drawItem(const DRAWITEMSTRUCT& item) {
 
 void ListBoxWindow::command(WORD code) {
     if (code == LBN_SELCHANGE)
-        takeSelection(*this, list_, static_cast<int>(SendMessageW(handle(), LB_GETCURSEL, 0, 0)));
+        userChoseRow(list_, static_cast<int>(SendMessageW(handle(), LB_GETCURSEL, 0, 0)));
 }
 
 void ListBoxWindow::apply(forms::Change change) {
@@ -122,7 +117,7 @@ ComboBoxWindow::ComboBoxWindow(forms::ComboBox& combo, HWND parent)
 
 void ComboBoxWindow::command(WORD code) {
     if (code == CBN_SELCHANGE)
-        takeSelection(*this, combo_, static_cast<int>(SendMessageW(handle(), CB_GETCURSEL, 0, 0)));
+        userChoseRow(combo_, static_cast<int>(SendMessageW(handle(), CB_GETCURSEL, 0, 0)));
 }
 
 int ComboBoxWindow::windowHeight(int controlHeight) const {
