@@ -10,11 +10,7 @@ CheckBoxView::CheckBoxView(forms::CheckBox& box, QWidget* parent)
     : ControlView(box, new QCheckBox(parent)), box_(box),
       widget_(static_cast<QCheckBox*>(widget())) {
     widget_->setTristate(false);
-    QObject::connect(widget_, &QCheckBox::clicked, [this] {
-        fromUser([&] { box_.userClick(); });
-        // The click handler may have set the value back: the widget shows the model's.
-        applyFromModel(forms::Change::Value);
-    });
+    QObject::connect(widget_, &QCheckBox::clicked, [this] { userToggled(box_); });
 }
 
 void CheckBoxView::apply(forms::Change change) {

@@ -70,6 +70,11 @@ void ControlBinding::userChoseRow(forms::ListControl& list, int row) {
     if (row != list.listIndex()) fromUser([&] { list.setListIndex(row); });
 }
 
+void ControlBinding::userToggled(forms::CheckBox& box) {
+    fromUser([&] { box.userClick(); });
+    applyFromModel(forms::Change::Value);
+}
+
 void ControlBinding::userFocused() {
     // The model's own focus requests come back as focus events too: only a change is news.
     if (forms::Form* form = control_.form(); form && form->focused() != &control_)

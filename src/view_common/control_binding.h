@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "forms/button_controls.h"
 #include "forms/control.h"
 #include "forms/list_controls.h"
 #include "platform/handler_guard.h"
@@ -51,6 +52,9 @@ public:
     // The user chose a row of a list or combo box: the model selects it, and runs Click,
     // when it is a new one.
     void userChoseRow(forms::ListControl& list, int row);
+    // The user clicked a check box: it toggles, and the native box shows the model's
+    // value once the handlers ran (a Click handler may set it back).
+    void userToggled(forms::CheckBox& box);
 
     // Runs a handler for a native notification; those that the view's own changes cause
     // are echoes and run nothing.

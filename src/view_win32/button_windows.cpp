@@ -13,10 +13,7 @@ CheckBoxWindow::CheckBoxWindow(forms::CheckBox& box, HWND parent)
       box_(box) {}
 
 void CheckBoxWindow::command(WORD code) {
-    if (code != BN_CLICKED) return;
-    fromUser([&] { box_.userClick(); });
-    // The click handler may have set the value back: the box shows the model's.
-    applyFromModel(forms::Change::Value);
+    if (code == BN_CLICKED) userToggled(box_);
 }
 
 void CheckBoxWindow::apply(forms::Change change) {
