@@ -11,7 +11,7 @@
 #include "app/options_form.h"
 #include "bar/top_bar.h"
 #include "platform/native_backends.h"
-#include "platform/qt/handler_guard.h"
+#include "platform/handler_guard.h"
 #include "platform/qt/program_font.h"
 #include "platform/qt/qt_services.h"
 #include "program/stand_in_backends.h"
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     mainWindow.beforeShow = [&native] { native.foregroundWindow->remember(); };
     if (native.singleInstance)
         native.singleInstance->onSecondStart = [&mainForm] {
-            platform::qt::runHandler([&] { mainForm.Show(); });
+            platform::runHandler([&] { mainForm.Show(); });
         };
 
     std::unique_ptr<program::StartupReport> startupReport;
@@ -81,6 +81,6 @@ int main(int argc, char** argv) {
         startupReport = std::make_unique<program::StartupReport>(
             std::vector<QWidget*>{&mainWindow, &barWindow}, sinceMain);
 
-    platform::qt::runHandler([&] { mainForm.Form_Load(); });
+    platform::runHandler([&] { mainForm.Form_Load(); });
     return application.exec();
 }

@@ -7,7 +7,7 @@
 #include "app/options_form.h"
 #include "bar/top_bar.h"
 #include "platform/native_backends.h"
-#include "platform/qt/handler_guard.h" // toolkit-free: handlers never throw into the loop
+#include "platform/handler_guard.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_event_loop.h"
 #include "platform/win32/win32_message_box.h"
@@ -57,6 +57,6 @@ int main() {
     mainWindow.beforeShow = [&native] { native.foregroundWindow->remember(); };
     native.singleInstance->onSecondStart = [&mainForm] { mainForm.Show(); };
 
-    platform::qt::runHandler([&] { mainForm.Form_Load(); });
+    platform::runHandler([&] { mainForm.Form_Load(); });
     return loop.run();
 }

@@ -2,35 +2,25 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <QSignalBlocker>
 
-#include "platform/qt/handler_guard.h"
 
 namespace sahifex::view {
-
-using platform::qt::runHandler;
 
 CheckBoxView::CheckBoxView(forms::CheckBox& box, QWidget* parent)
     : ControlView(box, new QCheckBox(parent)), box_(box),
       widget_(static_cast<QCheckBox*>(widget())) {
     widget_->setTristate(false);
-    QObject::connect(widget_, &QCheckBox::clicked, [this] {
-        runHandler([&] { box_.userClick(); });
-        // The click handler may have set the value back: the widget shows the model's.
-        apply(forms::Change::Value);
-    });
+    QObject::connect(widget_, &QCheckBox::clicked, [this] { userToggled(box_); });
 }
 
 void CheckBoxView::apply(forms::Change change) {
     switch (change) {
     case forms::Change::Text: widget_->setText(QString::fromStdU16String(box_.caption())); break;
-    case forms::Change::Value: {
-        const QSignalBlocker blocker(widget_);
+    case forms::Change::Value:
         widget_->setCheckState(box_.value() == 1   ? Qt::Checked
                                : box_.value() == 2 ? Qt::PartiallyChecked
                                                    : Qt::Unchecked);
         break;
-    }
     default: ControlView::apply(change);
     }
 }
@@ -40,7 +30,7 @@ CommandButtonView::CommandButtonView(forms::CommandButton& button, QWidget* pare
       widget_(static_cast<QPushButton*>(widget())) {
     widget_->setAutoDefault(false);
     QObject::connect(widget_, &QPushButton::clicked,
-                     [this] { runHandler([&] { button_.fireClick(); }); });
+                     [this] { fromUser([&] { button_.fireClick(); }); });
 }
 
 void CommandButtonView::apply(forms::Change change) {

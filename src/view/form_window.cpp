@@ -7,21 +7,17 @@
 #include <algorithm>
 
 #include "platform/qt/program_font.h"
-#include "platform/qt/twips.h"
 #include "platform/qt/window_registry.h"
 #include "view/control_view_factory.h"
 #include "view/picture_widget.h"
 #include "view/resize_border.h"
-#include "platform/qt/handler_guard.h"
 
 namespace sahifex::view {
 
-using platform::qt::runHandler;
-
-
 FormWindow::FormWindow(forms::Form& form, WindowStyle style,
                        platform::qt::WindowRegistry& windows)
-    : QWidget(nullptr), form_(form), style_(style), windows_(windows) {
+    : QWidget(nullptr), FormBinding(form, style == WindowStyle::FloatingBar), form_(form),
+      style_(style), windows_(windows) {
     setObjectName(QString::fromStdString(form.name()));
     setLayoutDirection(Qt::RightToLeft);
     setFont(platform::qt::programFont(10));
@@ -33,8 +29,7 @@ FormWindow::FormWindow(forms::Form& form, WindowStyle style,
     }
     windows_.add(form_, *this);
 
-    build(form_, this);
-    for (auto& view : views_) view->refresh();
+    views_.build(form_, this, makeControlView);
     // Without a caption bar, the border is what the user resizes a sizable window by.
     if (style == WindowStyle::Frameless && form.sizable()) new ResizeBorder(*this);
     if (style != WindowStyle::Framed) {
@@ -42,43 +37,28 @@ FormWindow::FormWindow(forms::Form& form, WindowStyle style,
         border_->raise();
     }
 
-    subscription_ = form_.observe([this](forms::Control&, forms::Change change) { apply(change); });
-    // Both requests are taken back by the destructor.
-    form_.onFocusRequest = [this](forms::Control& control) {
-        if (QWidget* widget = widgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
-    };
-    form_.onActivateRequest = [this] { activate(); };
-    apply(forms::Change::Text);
+    bind();
+    applyForm(forms::Change::Text);
     geometry_.applyToWindow();
     applyVisible();
 }
 
 FormWindow::~FormWindow() {
-    subscription_.reset();
-    form_.onFocusRequest = nullptr;
-    form_.onActivateRequest = nullptr;
+    unbind();
     windows_.remove(form_);
     // The control views hold widgets that are this window's children: they go first.
     views_.clear();
 }
 
 QWidget* FormWindow::widgetOf(const forms::Control& control) const {
-    auto it = viewOf_.find(&control);
-    return it == viewOf_.end() ? nullptr : it->second->widget();
+    return views_.nativeOf(control);
 }
 
-void FormWindow::build(const forms::Container& container, QWidget* parent) {
-    for (forms::Control* child : container.children()) {
-        std::unique_ptr<ControlView> view = makeControlView(*child, parent);
-        if (!view) continue;
-        QWidget* widget = view->widget();
-        viewOf_[child] = view.get();
-        views_.push_back(std::move(view));
-        if (const forms::Container* inner = child->asContainer()) build(*inner, widget);
-    }
+void FormWindow::focusControl(forms::Control& control) {
+    if (QWidget* widget = widgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
 }
 
-void FormWindow::apply(forms::Change change) {
+void FormWindow::applyForm(forms::Change change) {
     switch (change) {
     case forms::Change::Geometry:
         if (!geometry_.takingFromWindow()) geometry_.applyToWindow();
@@ -115,7 +95,7 @@ void FormWindow::showNow() {
     everShown_ = true;
     show();
     keepActivation();
-    if (std::exchange(activateWhenShown_, false)) activate();
+    if (std::exchange(activateWhenShown_, false)) raiseAndActivate();
 }
 
 void FormWindow::keepActivation() {
@@ -131,14 +111,13 @@ void FormWindow::keepActivation() {
     QT_WARNING_POP
 }
 
-void FormWindow::activate() {
-    if (style_ == WindowStyle::FloatingBar) return;
+void FormWindow::raiseAndActivate() {
     if (!isVisible()) {
         activateWhenShown_ = true;
         return;
     }
     raise();
-    activateWindow();
+    QWidget::activateWindow();
 }
 
 bool FormWindow::event(QEvent* event) {
@@ -169,10 +148,9 @@ void FormWindow::changeEvent(QEvent* event) {
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-    // The form decides: a window runs its unload handling and hides; the bar cannot be
-    // closed, as it is the only way left to end the program.
+    // The form decides whether the window goes.
     event->ignore();
-    if (style_ != WindowStyle::FloatingBar) runHandler([&] { form_.userClose(); });
+    userClosed();
 }
 
 } // namespace sahifex::view

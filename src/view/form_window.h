@@ -7,13 +7,11 @@
 
 #include <QWidget>
 #include <functional>
-#include <map>
-#include <memory>
-#include <vector>
 
-#include "forms/form.h"
 #include "view/control_view.h"
 #include "view/window_geometry_sync.h"
+#include "view_common/control_views.h"
+#include "view_common/form_binding.h"
 
 namespace sahifex::platform::qt { class WindowRegistry; }
 
@@ -25,12 +23,11 @@ enum class WindowStyle {
     FloatingBar, // frameless, above the others, never takes the focus
 };
 
-class FormWindow : public QWidget {
+class FormWindow : public QWidget, public view_common::FormBinding {
 public:
     FormWindow(forms::Form& form, WindowStyle style, platform::qt::WindowRegistry& windows);
     ~FormWindow() override;
 
-    forms::Form& form() const { return form_; }
     // The widget that draws a control of the form; nullptr for one that draws nothing.
     QWidget* widgetOf(const forms::Control& control) const;
 
@@ -42,20 +39,19 @@ protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
+    void applyForm(forms::Change change) override;
+    void focusControl(forms::Control& control) override;
+    void raiseAndActivate() override;
+
 private:
-    void build(const forms::Container& container, QWidget* parent);
-    void apply(forms::Change change);
     void applyVisible();
     void showNow();
     void keepActivation();
-    void activate();
 
     forms::Form& form_;
     WindowStyle style_;
     platform::qt::WindowRegistry& windows_;
-    std::vector<std::unique_ptr<ControlView>> views_;
-    std::map<const forms::Control*, ControlView*> viewOf_;
-    forms::Subscription subscription_;
+    view_common::ControlViews<ControlView, QWidget*> views_;
     QWidget* border_ = nullptr; // the thin border of a frameless window, above everything
     WindowGeometrySync geometry_{*this, form_};
     bool everShown_ = false;

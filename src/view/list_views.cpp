@@ -4,11 +4,9 @@
 #include <QListWidget>
 #include <QStringList>
 
-#include "platform/qt/handler_guard.h"
+#include "view_common/control_binding.h"
 
 namespace sahifex::view {
-
-using platform::qt::runHandler;
 
 namespace {
 
@@ -19,11 +17,9 @@ QStringList itemsOf(const forms::ListControl& list) {
     return items;
 }
 
-// The model only appends single items or clears the whole list: one item more than
-// the widget shows is the model's last item, added.
 template <class Widget>
 void followItems(const forms::ListControl& list, Widget& widget) {
-    if (list.ListCount() == widget.count() + 1) {
+    if (view_common::oneItemAppended(list.ListCount(), widget.count())) {
         widget.addItem(QString::fromStdU16String(list.items().back()));
         return;
     }
@@ -43,11 +39,10 @@ ListBoxView::ListBoxView(forms::ListBox& list, QWidget* parent)
     widget_->setTextElideMode(Qt::ElideRight);
     widget_->setUniformItemSizes(true); // long result lists stay fast
     takeMouseFrom(widget_->viewport());
-    QObject::connect(widget_, &QListWidget::currentRowChanged, [this](int row) {
-        if (row != list_.listIndex()) runHandler([&] { list_.setListIndex(row); });
-    });
+    QObject::connect(widget_, &QListWidget::currentRowChanged,
+                     [this](int row) { userChoseRow(list_, row); });
     QObject::connect(widget_, &QListWidget::itemDoubleClicked,
-                     [this] { runHandler([&] { list_.fireDblClick(); }); });
+                     [this] { fromUser([&] { list_.fireDblClick(); }); });
 }
 
 void ListBoxView::apply(forms::Change change) {
@@ -70,7 +65,7 @@ ComboBoxView::ComboBoxView(forms::ComboBox& combo, QWidget* parent)
     widget_->setEditable(false);
     widget_->setMaxVisibleItems(20);
     QObject::connect(widget_, &QComboBox::activated,
-                     [this](int index) { runHandler([&] { combo_.setListIndex(index); }); });
+                     [this](int index) { userChoseRow(combo_, index); });
 }
 
 void ComboBoxView::apply(forms::Change change) {

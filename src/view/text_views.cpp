@@ -4,12 +4,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "platform/qt/handler_guard.h"
 #include "view/wrapped_label.h"
 
 namespace sahifex::view {
-
-using platform::qt::runHandler;
 
 LabelView::LabelView(forms::Label& label, QWidget* parent)
     : ControlView(label, new WrappedLabel(parent)), label_(label),
@@ -48,7 +45,7 @@ TextBoxView::TextBoxView(forms::TextBox& box, QWidget* parent)
 }
 
 void TextBoxView::takeUserText(const QString& text) {
-    runHandler([&] { box_.setText(text.toStdU16String()); });
+    fromUser([&] { box_.setText(text.toStdU16String()); });
 }
 
 void TextBoxView::apply(forms::Change change) {

@@ -4,14 +4,14 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "platform/qt/handler_guard.h"
-#include "platform/qt/twips.h"
+#include "platform/handler_guard.h"
+#include "platform/twips.h"
 
 namespace sahifex::view {
 
-using platform::qt::runHandler;
-using platform::qt::toPixels;
-using platform::qt::toTwips;
+using platform::runHandler;
+using platform::toPixels;
+using platform::toTwips;
 
 namespace {
 

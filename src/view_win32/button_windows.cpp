@@ -1,10 +1,9 @@
 #include "view_win32/button_windows.h"
 
-#include "platform/qt/handler_guard.h" // toolkit-free: handlers never throw into the loop
+#include "view_win32/child_window.h"
 
 namespace sahifex::view_win32 {
 
-using platform::qt::runHandler;
 using platform::win32::wide;
 
 // The box on the right, the caption reading from the right.
@@ -14,10 +13,7 @@ CheckBoxWindow::CheckBoxWindow(forms::CheckBox& box, HWND parent)
       box_(box) {}
 
 void CheckBoxWindow::command(WORD code) {
-    if (code != BN_CLICKED || applying()) return;
-    runHandler([&] { box_.userClick(); });
-    // The click handler may have set the value back: the box shows the model's.
-    apply(forms::Change::Value);
+    if (code == BN_CLICKED) userToggled(box_);
 }
 
 void CheckBoxWindow::apply(forms::Change change) {
@@ -40,7 +36,7 @@ CommandButtonWindow::CommandButtonWindow(forms::CommandButton& button, HWND pare
       button_(button) {}
 
 void CommandButtonWindow::command(WORD code) {
-    if (code == BN_CLICKED && !applying()) runHandler([&] { button_.fireClick(); });
+    if (code == BN_CLICKED) fromUser([&] { button_.fireClick(); });
 }
 
 void CommandButtonWindow::apply(forms::Change change) {

@@ -1,6 +1,6 @@
 #include "view_win32/control_window_factory.h"
 
-#include "forms/forms.h"
+#include "view_common/control_views.h"
 #include "view_win32/button_windows.h"
 #include "view_win32/list_windows.h"
 #include "view_win32/picture_windows.h"
@@ -8,36 +8,26 @@
 
 namespace sahifex::view_win32 {
 
+namespace {
+
+// The native window of each kind of control.
+struct Win32Views {
+    using Label = LabelWindow;
+    using TextBox = TextBoxWindow;
+    using ListBox = ListBoxWindow;
+    using ComboBox = ComboBoxWindow;
+    using CheckBox = CheckBoxWindow;
+    using CommandButton = CommandButtonWindow;
+    using PictureBox = PictureBoxWindow;
+    using Image = ImageWindow;
+    using Frame = FrameWindow;
+    using Shape = ShapeWindow;
+};
+
+} // namespace
+
 std::unique_ptr<ControlWindow> makeControlWindow(forms::Control& control, HWND parent) {
-    using forms::Kind;
-    switch (control.kind()) {
-    case Kind::Label:
-        return std::make_unique<LabelWindow>(static_cast<forms::Label&>(control), parent);
-    case Kind::TextBox:
-        return std::make_unique<TextBoxWindow>(static_cast<forms::TextBox&>(control), parent);
-    case Kind::ListBox:
-        return std::make_unique<ListBoxWindow>(static_cast<forms::ListBox&>(control), parent);
-    case Kind::ComboBox:
-        return std::make_unique<ComboBoxWindow>(static_cast<forms::ComboBox&>(control), parent);
-    case Kind::CheckBox:
-        return std::make_unique<CheckBoxWindow>(static_cast<forms::CheckBox&>(control), parent);
-    case Kind::CommandButton:
-        return std::make_unique<CommandButtonWindow>(static_cast<forms::CommandButton&>(control),
-                                                     parent);
-    case Kind::PictureBox:
-        return std::make_unique<PictureBoxWindow>(static_cast<forms::PictureBox&>(control),
-                                                  parent);
-    case Kind::Image:
-        return std::make_unique<ImageWindow>(static_cast<forms::Image&>(control), parent);
-    case Kind::Frame:
-        return std::make_unique<FrameWindow>(static_cast<forms::Frame&>(control), parent);
-    case Kind::Shape:
-        return std::make_unique<ShapeWindow>(static_cast<forms::Shape&>(control), parent);
-    case Kind::Timer:
-    case Kind::Form:
-        return nullptr;
-    }
-    return nullptr;
+    return view_common::makeViewOf<Win32Views, ControlWindow>(control, parent);
 }
 
 } // namespace sahifex::view_win32

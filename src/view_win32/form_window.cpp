@@ -1,14 +1,16 @@
 #include "view_win32/form_window.h"
 
-#include "platform/qt/handler_guard.h" // toolkit-free: handlers never throw into the loop
-#include "platform/qt/twips.h"         // toolkit-free: the twips of every view
+#include "platform/handler_guard.h"
+#include "platform/twips.h"
+#include "view_win32/command_routing.h"
 #include "view_win32/control_window_factory.h"
+#include "view_win32/tool_tips.h"
 
 namespace sahifex::view_win32 {
 
-using platform::qt::runHandler;
-using platform::qt::toPixels;
-using platform::qt::toTwips;
+using platform::runHandler;
+using platform::toPixels;
+using platform::toTwips;
 
 namespace {
 
@@ -54,56 +56,37 @@ int showCommandOf(int state) {
 
 FormWindow::FormWindow(forms::Form& form, WindowStyle style,
                        platform::win32::WindowRegistry& windows)
-    : form_(form), style_(style), windows_(windows) {
+    : FormBinding(form, style == WindowStyle::FloatingBar), form_(form), style_(style),
+      windows_(windows) {
     registerFormClass(procedure);
     window_ = CreateWindowExW(extendedStyleOf(style), kFormClass, L"", kStyle, 0, 0,
                               0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     windows_.add(form_, window_);
     createToolTips(window_);
-    build(form_, window_);
-    for (auto& view : views_) view->refresh();
-    subscription_ = form_.observe([this](forms::Control&, forms::Change change) { apply(change); });
-    // Both requests are taken back by the destructor.
-    form_.onFocusRequest = [this](forms::Control& control) {
-        if (HWND window = windowOf(control)) SetFocus(window);
-    };
-    form_.onActivateRequest = [this] { activate(); };
-    apply(forms::Change::Text);
+    views_.build(form_, window_, makeControlWindow);
+    bind();
+    applyForm(forms::Change::Text);
     applyGeometry();
     applyVisible();
 }
 
 FormWindow::~FormWindow() {
-    subscription_.reset();
-    form_.onFocusRequest = nullptr;
-    form_.onActivateRequest = nullptr;
+    unbind();
     windows_.remove(form_);
-    // The control windows are children of this window: they go first, the controls inside
-    // a container before the container.
-    while (!views_.empty()) views_.pop_back();
+    // The control windows are children of this window: they go first.
+    views_.clear();
     DestroyWindow(toolTipsOf(window_));
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
 }
 
-HWND FormWindow::windowOf(const forms::Control& control) const {
-    const auto found = viewOf_.find(&control);
-    return found == viewOf_.end() ? nullptr : found->second->handle();
+HWND FormWindow::windowOf(const forms::Control& control) const { return views_.nativeOf(control); }
+
+void FormWindow::focusControl(forms::Control& control) {
+    if (HWND window = windowOf(control)) SetFocus(window);
 }
 
-void FormWindow::build(const forms::Container& container, HWND parent) {
-    for (forms::Control* child : container.children()) {
-        std::unique_ptr<ControlWindow> view = makeControlWindow(*child, parent);
-        if (!view) continue;
-        HWND window = view->handle();
-        viewOf_[child] = view.get();
-        views_.push_back(std::move(view));
-        if (child->kind() == forms::Kind::PictureBox || child->kind() == forms::Kind::Frame)
-            build(static_cast<const forms::Container&>(*child), window);
-    }
-}
-
-void FormWindow::apply(forms::Change change) {
+void FormWindow::applyForm(forms::Change change) {
     switch (change) {
     case forms::Change::Geometry: applyGeometry(); break;
     case forms::Change::Visible: applyVisible(); break;
@@ -143,9 +126,8 @@ void FormWindow::applyVisible() {
     applyGeometry();
 }
 
-void FormWindow::activate() {
-    if (style_ == WindowStyle::FloatingBar || !IsWindowVisible(window_)) return;
-    SetForegroundWindow(window_);
+void FormWindow::raiseAndActivate() {
+    if (IsWindowVisible(window_)) SetForegroundWindow(window_);
 }
 
 void FormWindow::takeWindowGeometry() {
@@ -208,7 +190,8 @@ LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam,
 bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
     switch (message) {
-    case WM_COMMAND: return routeCommand(wParam, lParam);
+    case WM_COMMAND:
+    case WM_DRAWITEM: return routeToControl(message, wParam, lParam, result);
     case WM_MOUSEACTIVATE:
         if (style_ != WindowStyle::FloatingBar) return false;
         result = MA_NOACTIVATE;
@@ -224,9 +207,7 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         result = borderHit(lParam);
         return result != HTNOWHERE;
     case WM_CLOSE:
-        // The form decides: the main window runs its unload handling and hides; the bar
-        // cannot be closed, as it is the only way left to end the program.
-        if (style_ != WindowStyle::FloatingBar) runHandler([&] { form_.userClose(); });
+        userClosed(); // the form decides whether the window goes
         return true;
     default: return false;
     }

@@ -5,12 +5,10 @@
 // Width and Height are the outer rectangle; the user's moves and resizes flow back.
 
 #include <functional>
-#include <map>
-#include <memory>
-#include <vector>
 
-#include "forms/form.h"
 #include "platform/win32/window_registry.h"
+#include "view_common/control_views.h"
+#include "view_common/form_binding.h"
 #include "view_win32/control_window.h"
 
 namespace sahifex::view_win32 {
@@ -20,10 +18,10 @@ enum class WindowStyle {
     FloatingBar, // above the others, never takes the focus
 };
 
-class FormWindow {
+class FormWindow : public view_common::FormBinding {
 public:
     FormWindow(forms::Form& form, WindowStyle style, platform::win32::WindowRegistry& windows);
-    ~FormWindow();
+    ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
 
@@ -33,14 +31,16 @@ public:
     // Runs right before the window is shown (to note which window had the focus).
     std::function<void()> beforeShow;
 
+protected:
+    void applyForm(forms::Change change) override;
+    void focusControl(forms::Control& control) override;
+    void raiseAndActivate() override;
+
 private:
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     bool onMessage(UINT message, WPARAM, LPARAM, LRESULT& result);
-    void build(const forms::Container& container, HWND parent);
-    void apply(forms::Change change);
     void applyGeometry();
     void applyVisible();
-    void activate();
     void takeWindowGeometry();
     void takeWindowState(WPARAM sizeKind);
     // Where a point on the border of a sizable window resizes it (HTNOWHERE: nowhere).
@@ -50,9 +50,7 @@ private:
     WindowStyle style_;
     platform::win32::WindowRegistry& windows_;
     HWND window_ = nullptr;
-    std::vector<std::unique_ptr<ControlWindow>> views_;
-    std::map<const forms::Control*, ControlWindow*> viewOf_;
-    forms::Subscription subscription_;
+    view_common::ControlViews<ControlWindow, HWND> views_;
     bool applying_ = false; // the window follows the form: what it reports is an echo
 };
 

@@ -1,6 +1,9 @@
 #include "view_win32/list_windows.h"
 
-#include "platform/qt/handler_guard.h" // toolkit-free: handlers never throw into the loop
+#include <string>
+
+#include "platform/win32/program_font.h"
+#include "view_win32/child_window.h"
 
 namespace sahifex::view_win32 {
 
@@ -15,11 +18,9 @@ struct ListMessages {
 constexpr ListMessages kListBox{LB_GETCOUNT, LB_ADDSTRING, LB_RESETCONTENT};
 constexpr ListMessages kComboBox{CB_GETCOUNT, CB_ADDSTRING, CB_RESETCONTENT};
 
-// The model only appends single items or clears the whole list: one item more than the
-// window shows is the model's last item, added.
 void followItems(const forms::ListControl& list, HWND window, const ListMessages& m) {
     const auto shown = static_cast<int>(SendMessageW(window, m.count, 0, 0));
-    if (list.ListCount() == shown + 1) {
+    if (view_common::oneItemAppended(list.ListCount(), shown)) {
         SendMessageW(window, m.add, 0, reinterpret_cast<LPARAM>(wide(list.items().back())));
         return;
     }
@@ -31,8 +32,13 @@ void followItems(const forms::ListControl& list, HWND window, const ListMessages
     InvalidateRect(window, nullptr, TRUE);
 }
 
-void takeSelection(forms::ListControl& list, int index) {
-    if (index != list.listIndex()) platform::qt::runHandler([&] { list.setListIndex(index); });
+std::wstring rowText(HWND list, UINT row) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
+    if (length <= 0) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
 }
 
 } // namespace
@@ -44,17 +50,56 @@ constexpr DWORD kRightToLeft = WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLL
 ListBoxWindow::ListBoxWindow(forms::ListBox& list, HWND parent)
     : ControlWindow(list, createChild(L"LISTBOX",
                                       WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
-                                          LBS_NOINTEGRALHEIGHT,
+                                          LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED |
+                                          LBS_HASSTRINGS,
                                       kRightToLeft, parent)),
       list_(list) {}
 
+bool ListBoxWindow::drawItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1)) { // an empty list with the focus
+        if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+        return true;
+    }
+    const bool selected = item.itemState & ODS_SELECTED;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    const std::wstring text = rowText(handle(), item.itemID);
+    const HGDIOBJ font = SelectObject(item.hDC, platform::win32::programFont(list_.fontSize()));
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    // From the right edge, reading right to left; what is too long is cut on the left.
+    const UINT previousAlign = SetTextAlign(item.hDC, TA_RIGHT | TA_TOP | TA_RTLREADING);
+    TEXTMETRICW metrics;
+    GetTextMetricsW(item.hDC, &metrics);
+    const int top = (item.rcItem.top + item.rcItem.bottom - metrics.tmHeight) / 2;
+    ExtTextOutW(item.hDC, item.rcItem.right - 2, top, ETO_CLIPPED | ETO_RTLREADING, &item.rcItem,
+                text.c_str(), static_cast<UINT>(text.size()), nullptr);
+    SetTextAlign(item.hDC, previousAlign);
+    SelectObject(item.hDC, font);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+    return true;
+}
+
 void ListBoxWindow::command(WORD code) {
-    if (code == LBN_SELCHANGE && !applying())
-        takeSelection(list_, static_cast<int>(SendMessageW(handle(), LB_GETCURSEL, 0, 0)));
+    if (code == LBN_SELCHANGE)
+        userChoseRow(list_, static_cast<int>(SendMessageW(handle(), LB_GETCURSEL, 0, 0)));
 }
 
 void ListBoxWindow::apply(forms::Change change) {
     switch (change) {
+    case forms::Change::Font: {
+        ControlWindow::apply(change);
+        // An owner-drawn list keeps the row height it was made with: a row is a line of
+        // the list's font.
+        HDC context = GetDC(handle());
+        const HGDIOBJ previous =
+            SelectObject(context, platform::win32::programFont(list_.fontSize()));
+        TEXTMETRICW metrics;
+        GetTextMetricsW(context, &metrics);
+        SelectObject(context, previous);
+        ReleaseDC(handle(), context);
+        SendMessageW(handle(), LB_SETITEMHEIGHT, 0, metrics.tmHeight);
+        break;
+    }
     case forms::Change::Items:
         followItems(list_, handle(), kListBox);
         [[fallthrough]];
@@ -71,8 +116,8 @@ ComboBoxWindow::ComboBoxWindow(forms::ComboBox& combo, HWND parent)
       combo_(combo) {}
 
 void ComboBoxWindow::command(WORD code) {
-    if (code == CBN_SELCHANGE && !applying())
-        takeSelection(combo_, static_cast<int>(SendMessageW(handle(), CB_GETCURSEL, 0, 0)));
+    if (code == CBN_SELCHANGE)
+        userChoseRow(combo_, static_cast<int>(SendMessageW(handle(), CB_GETCURSEL, 0, 0)));
 }
 
 int ComboBoxWindow::windowHeight(int controlHeight) const {

@@ -10,6 +10,9 @@ class ListBoxWindow : public ControlWindow {
 public:
     ListBoxWindow(forms::ListBox& list, HWND parent);
     void command(WORD code) override;
+    // Each row drawn from the right, reading right to left: the list control itself lays
+    // a row out left to right under wine, showing a long verse's end cut on the left.
+    bool drawItem(const DRAWITEMSTRUCT& item) override;
 
 protected:
     void apply(forms::Change change) override;

@@ -2,6 +2,8 @@
 
 #include <type_traits>
 
+#include "view_win32/child_window.h"
+#include "view_win32/command_routing.h"
 #include "view_win32/pictures.h"
 
 namespace sahifex::view_win32 {
@@ -32,7 +34,9 @@ LRESULT CALLBACK paintedProcedure(HWND window, UINT message, WPARAM wParam, LPAR
         if (view && view->transparentToMouse()) return HTTRANSPARENT;
         break;
     case WM_COMMAND:
-        if (routeCommand(wParam, lParam)) return 0; // from a control inside a picture box
+    case WM_DRAWITEM:
+        // from a control inside a picture box
+        if (LRESULT result; routeToControl(message, wParam, lParam, result)) return result;
         break;
     default: break;
     }

@@ -1,6 +1,6 @@
 #include "view_win32/text_windows.h"
 
-#include "platform/qt/handler_guard.h" // toolkit-free: handlers never throw into the loop
+#include "view_win32/child_window.h"
 
 namespace sahifex::view_win32 {
 
@@ -43,8 +43,7 @@ TextBoxWindow::TextBoxWindow(forms::TextBox& box, HWND parent)
       box_(box) {}
 
 void TextBoxWindow::command(WORD code) {
-    if (code != EN_CHANGE || applying()) return;
-    platform::qt::runHandler([&] { box_.setText(windowText(handle())); });
+    if (code == EN_CHANGE) fromUser([&] { box_.setText(windowText(handle())); });
 }
 
 void TextBoxWindow::apply(forms::Change change) {

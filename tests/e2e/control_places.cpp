@@ -36,6 +36,12 @@ void ControlPlaces::openOptions() {
     main_.Command1_Click();
 }
 
+PixelRect ControlPlaces::resultList(const std::u16string& word) {
+    main_.Text1.setText(word);
+    main_.Command1_Click();
+    return placeOf(main_.List1);
+}
+
 PixelRect ControlPlaces::optionsCheck(forms::CheckBox app::Options_Form::*box) {
     openOptions();
     return placeOf(main_.*box);

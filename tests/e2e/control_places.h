@@ -30,6 +30,9 @@ public:
     PixelRect barSearching() { return placeOf(bar_.Searching); }
     PixelRect barClose() { return placeOf(bar_.Image2); }
     PixelRect barSettings() { return placeOf(bar_.Settings); }
+    PixelRect searchButton() { return placeOf(main_.Command1); }
+    // The result list once the word has been searched for.
+    PixelRect resultList(const std::u16string& word);
     // Opens the options panel as the bar's gear does; the places below then follow it.
     void openOptionsFromTheBar() { bar_.Settings_Click(); }
     // With the options panel opened by its command word, unless it is open already.

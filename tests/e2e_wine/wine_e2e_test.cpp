@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "control_places.h"
@@ -28,6 +30,8 @@ fs::path program() {
     return chosen && *chosen ? fs::path(chosen) : kWindowsBin / "sahifex.exe";
 }
 constexpr auto kStepLimit = 10s;
+// A row of the result list, in pixels, at the program's list font.
+constexpr int kListRowHeight = 18;
 
 const VerseData& verses() {
     static const VerseData data(kWindowsBin);
@@ -38,6 +42,14 @@ std::string onlyVerseWith(const std::string& word) {
     const auto found = verses().wholeWordMatches(word);
     if (found.size() != 1) throw std::runtime_error(word + " is not in exactly one verse");
     return withReference(*found.front(), found.front()->vocalized);
+}
+
+// The settings file that Save writes beside a program in a writable folder.
+fs::path settingsFile() { return program().parent_path() / "Sahifex.ini"; }
+
+std::string readFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::string notepadText() {
@@ -57,6 +69,7 @@ class WineScene : public ::testing::Test {
 protected:
     void SetUp() override {
         logs = fs::temp_directory_path() / ("sahifex-wine-e2e-" + std::to_string(getpid()));
+        fs::remove(settingsFile()); // every test starts with the program's defaults
         fs::create_directories(logs);
         notepad = std::make_unique<Process>(std::vector<std::string>{kWine, "notepad.exe"},
                                             currentEnvironment(), logs / "notepad.log");
@@ -80,6 +93,7 @@ protected:
         if (HasFailure()) screenshot((logs / "failure.png").string());
         sahifex.reset();
         notepad.reset();
+        fs::remove(settingsFile());
         // Their windows go a little later: the next test must not find them.
         waitUntil([] { return windowsOf("notepad.exe").empty() && windowsOf("sahifex.exe").empty(); },
                   kStepLimit);
@@ -97,6 +111,11 @@ protected:
         typeText(word);
         pressKeys("Return");
     }
+    void clickOn(WindowId window, const PixelRect& place) {
+        clickAt(window, place.centerX(), place.centerY());
+        sleepFor(200ms);
+    }
+    int mainHeight() const { return geometryOf(main).height; }
     std::string notepadTextOnceChanged(const std::string& before = "") {
         std::string text;
         waitUntil([&] { return (text = notepadText()) != before; }, kStepLimit, 100ms);
@@ -138,6 +157,45 @@ TEST_F(WineScene, TrackingFromTheBarPastesAWordCopiedInNotepad) {
     const std::string typed = notepadTextOnceChanged();
     pressKeys("ctrl+a ctrl+c");
     EXPECT_EQ(notepadTextOnceChanged(typed), onlyVerseWith("مدهامتان"));
+}
+
+// Every kind of control answers the real pointer, as a user with a mouse meets them.
+TEST_F(WineScene, ThePointerOpensTheOptionsTicksOneAndSavesIt) {
+    const int startHeight = mainHeight();
+    clickOn(bar, places.barSettings()); // a picture
+    places.openOptionsFromTheBar();
+    ASSERT_TRUE(waitUntil([&] { return mainHeight() > startHeight; }, kStepLimit))
+        << "the bar's gear opens the options";
+    clickOn(main, places.saveButton());
+    ASSERT_TRUE(waitUntil([] { return fs::exists(settingsFile()); }, kStepLimit))
+        << "Save writes the settings file";
+    const std::string saved = readFile(settingsFile());
+    // On the box itself, which the right-to-left window draws at the right end.
+    const PixelRect box = places.optionsCheck(&app::Options_Form::Check2);
+    clickAt(main, box.x + box.width - 8, box.centerY());
+    sleepFor(200ms);
+    clickOn(main, places.saveButton());
+    EXPECT_TRUE(waitUntil([&] { return readFile(settingsFile()) != saved; }, kStepLimit))
+        << "the ticked option is saved";
+}
+
+TEST_F(WineScene, ThePointerSearchesChoosesARowAndSendsIt) {
+    const auto found = verses().wholeWordMatches("البرق");
+    ASSERT_GT(found.size(), 1u);
+    clickIntoEditor();
+    clickOn(main, places.searchBox());
+    typeText("البرق");
+    const int startHeight = mainHeight();
+    clickOn(main, places.searchButton()); // بحث
+    ASSERT_TRUE(waitUntil([&] { return mainHeight() > startHeight; }, kStepLimit))
+        << "the search lists the verses";
+    // The second row: the rows are as high as a line of the list's font.
+    const PixelRect list = places.resultList(u"البرق");
+    clickAt(main, list.centerX(), list.y + kListRowHeight * 3 / 2);
+    sleepFor(500ms);
+    const PixelRect send = places.sendImage(mainHeight());
+    clickOn(main, send); // a picture
+    EXPECT_EQ(notepadTextOnceChanged(), withReference(*found[1], found[1]->vocalized));
 }
 
 } // namespace

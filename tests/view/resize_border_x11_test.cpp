@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/forms.h"
-#include "platform/qt/twips.h"
+#include "platform/twips.h"
 #include "platform/qt/window_registry.h"
 #include "view/form_window.h"
 

@@ -14,7 +14,7 @@
 #include "bar/top_bar.h"
 #include "platform/fake/fake_system.h"
 #include "platform/qt/qt_services.h"
-#include "platform/qt/twips.h"
+#include "platform/twips.h"
 #include "store/long_verse.h"
 #include "store/verse_channels.h"
 #include "view/form_window.h"
@@ -24,7 +24,7 @@ namespace sahifex::view {
 namespace {
 
 namespace fs = std::filesystem;
-using platform::qt::toPixels;
+using platform::toPixels;
 
 // The program's two windows as start-up leaves them: the main window centred, the bar
 // docked above it; keyboard and layouts are the fake's.

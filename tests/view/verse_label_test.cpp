@@ -12,7 +12,7 @@
 #include "bar/top_bar.h"
 #include "platform/fake/fake_system.h"
 #include "platform/qt/qt_text_metrics.h"
-#include "platform/qt/twips.h"
+#include "platform/twips.h"
 #include "platform/qt/window_registry.h"
 #include "store/long_verse.h"
 #include "store/verse_channels.h"
@@ -22,7 +22,7 @@
 namespace sahifex::view {
 namespace {
 
-using platform::qt::toPixels;
+using platform::toPixels;
 
 // The ink of glyphs from their outlines, which the label's layout does not use.
 class GlyphOutlines {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "forms/timer.h"
-#include "platform/qt/handler_guard.h"
+#include "platform/handler_guard.h"
 
 namespace sahifex::platform::qt {
 

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "platform/qt/twips.h"
+#include "platform/twips.h"
 
 namespace sahifex::platform::qt {
 

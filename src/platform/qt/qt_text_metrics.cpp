@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/qt/program_font.h"
-#include "platform/qt/twips.h"
+#include "platform/twips.h"
 #include "platform/qt/wrapped_text.h"
 
 namespace sahifex::platform::qt {

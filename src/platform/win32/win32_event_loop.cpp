@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "forms/timer.h"
-#include "platform/qt/handler_guard.h" // toolkit-free: handlers never throw into the loop
+#include "platform/handler_guard.h"
 
 namespace sahifex::platform::win32 {
 
@@ -70,7 +70,7 @@ void Win32EventLoop::attach(forms::Timer& timer) {
 bool Win32EventLoop::handle(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_TIMER || wParam == 0 || wParam > timers_.size()) return false;
     forms::Timer& timer = *timers_[wParam - 1];
-    qt::runHandler([&] { timer.fire(); });
+    runHandler([&] { timer.fire(); });
     result = 0;
     return true;
 }

@@ -1,6 +1,6 @@
 #include "platform/win32/win32_single_instance.h"
 
-#include "platform/qt/handler_guard.h" // toolkit-free: handlers never throw into the loop
+#include "platform/handler_guard.h"
 
 namespace sahifex::platform::win32 {
 
@@ -42,7 +42,7 @@ bool Win32SingleInstance::claim() {
     knockWindow_ = std::make_unique<MessageWindow>(
         className.c_str(), [this](UINT message, WPARAM, LPARAM, LRESULT& result) {
             if (message != kComeForward) return false;
-            if (onSecondStart) qt::runHandler(onSecondStart);
+            if (onSecondStart) runHandler(onSecondStart);
             result = 0;
             return true;
         });

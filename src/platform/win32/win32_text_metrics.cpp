@@ -2,13 +2,10 @@
 
 #include <algorithm>
 
-#include "platform/qt/twips.h" // toolkit-free: the twips of every view
+#include "platform/twips.h"
 #include "platform/win32/program_font.h"
 
 namespace sahifex::platform::win32 {
-
-using qt::toPixels;
-using qt::toTwips;
 
 int Win32TextMetrics::wrappedTextHeight(const std::u16string& text, int widthTwips,
                                         int fontPoints) const {

@@ -1,12 +1,13 @@
 #pragma once
-// Handlers run from Qt's event delivery, which must never see an exception: a failure
-// that a handler does not handle itself ends that handler only, with a note on stderr.
+// Handlers run from the event delivery of the toolkit or of the system, which must never
+// see an exception: a failure that a handler does not handle itself ends that handler
+// only, with a note on stderr.
 
 #include <cstdio>
 #include <exception>
 #include <utility>
 
-namespace sahifex::platform::qt {
+namespace sahifex::platform {
 
 template <class Handler>
 void runHandler(Handler&& handler) noexcept {
@@ -19,4 +20,4 @@ void runHandler(Handler&& handler) noexcept {
     }
 }
 
-} // namespace sahifex::platform::qt
+} // namespace sahifex::platform
