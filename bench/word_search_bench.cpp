@@ -12,10 +12,10 @@
 
 #include "app/options_form.h"
 #include "forms/list_controls.h"
+#include "os/kept_mapping.h"
 #include "platform/fake/fake_system.h"
 #include "search/line_match.h"
 #include "store/byte_pattern.h"
-#include "store/kept_mapping.h"
 #include "store/line_ends.h"
 #include "store/verse_channels.h"
 #include "store/win1256.h"
@@ -57,7 +57,7 @@ void ByteScan(benchmark::State& state, std::u16string term) {
 // the yardstick without the copy that reading makes.
 void MappedByteScan(benchmark::State& state, std::u16string term) {
     const store::BytePattern pattern(store::encodeWin1256(term));
-    store::KeptMapping mapping;
+    os::KeptMapping mapping;
     int lines = 0;
     for (auto _ : state) {
         const store::VerseFileBytes plain(kDataDir / store::kPlainFileName, &mapping);

@@ -1,12 +1,12 @@
 #include "app/options_form.h"
 
-#include "settings/settings_place.h"
+#include "app/settings_place.h"
 
 namespace sahifex::app {
 
 Options_Form::Options_Form(const platform::Services& services, ProgramState& program)
     : forms::Form("Options_Form"), services_(services), program_(program),
-      settingsFile_(settings::settingsFilePath(services.programDir)) {
+      settingsFile_(settingsFilePath(services.programDir)) {
     setMetrics(&services_.metrics);
     design();
     wireHandlers();

@@ -3,7 +3,7 @@
 // included; its controls sit in the client area. A form starts hidden.
 
 #include "forms/control.h"
-#include "platform/text_metrics.h"
+#include "forms/text_metrics.h"
 
 namespace sahifex::forms {
 
@@ -44,8 +44,8 @@ public:
     bool userClose();
     std::function<void(int16_t& cancel)> Unload;
 
-    const platform::TextMetrics* metrics() const { return metrics_; }
-    void setMetrics(const platform::TextMetrics* m) { metrics_ = m; }
+    const TextMetrics* metrics() const { return metrics_; }
+    void setMetrics(const TextMetrics* m) { metrics_ = m; }
 
     // Every control of the form, in the order they were added, nested ones included.
     std::vector<Control*> allControls() const;
@@ -55,7 +55,7 @@ private:
     int windowState_ = Normal;
     bool sizable_ = true;
     Control* focused_ = nullptr;
-    const platform::TextMetrics* metrics_ = nullptr;
+    const TextMetrics* metrics_ = nullptr;
 };
 
 } // namespace sahifex::forms

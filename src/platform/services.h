@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "forms/text_metrics.h"
 #include "platform/autostart.h"
 #include "platform/clipboard.h"
 #include "platform/event_loop.h"
@@ -10,7 +11,6 @@
 #include "platform/keystrokes.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
-#include "platform/text_metrics.h"
 #include "platform/topmost.h"
 
 namespace sahifex::platform {
@@ -21,7 +21,7 @@ struct Services {
     KeyboardLayouts& layouts;
     Topmost& topmost;
     MessageBox& messages;
-    TextMetrics& metrics;
+    forms::TextMetrics& metrics;
     EventLoop& loop;
     Screen& screen;
     Autostart& autostart;

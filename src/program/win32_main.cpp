@@ -24,7 +24,7 @@ namespace {
 
 // The folder of the executable, from its wide name: a folder with an Arabic name too.
 std::filesystem::path programDir() {
-    return std::filesystem::path(platform::win32::programPath()).parent_path();
+    return std::filesystem::path(os::programPath()).parent_path();
 }
 
 } // namespace

@@ -9,7 +9,7 @@
 
 #include "app/main_window_values.h"
 #include "app/options_form.h"
-#include "settings/replace_file.h"
+#include "os/replace_file.h"
 #include "settings/settings_format.h"
 
 namespace sahifex::app {
@@ -48,7 +48,7 @@ void Options_Form::save_Click() {
 
     std::vector<std::u16string> items;
     for (int i = 0; i < SaveList.ListCount(); ++i) items.push_back(SaveList.List(i));
-    if (!settings::replaceFile(settingsFile_, settings::formatSettings(items)))
+    if (!os::replaceFile(settingsFile_, settings::formatSettings(items)))
         services_.messages.showOk(u"تعذّر حفظ الخيارات في الملف:\n" + settingsFile_.u16string() +
                                       u"\nلم يتغيّر شيء في الملف السابق. تأكّد من أن المجلد يقبل الكتابة وأن في القرص مساحة كافية.",
                                   u"حفظ الخيارات");

@@ -68,7 +68,7 @@ void VerseFile::takeLine(std::string* bytes) {
     ++linesRead_;
 }
 
-VerseFileBytes::VerseFileBytes(const std::filesystem::path& path, KeptMapping* mapping)
+VerseFileBytes::VerseFileBytes(const std::filesystem::path& path, os::KeptMapping* mapping)
     : fileName_(path.filename().string()) {
     if (mapping) {
         if (const auto mapped = mapping->bytes(path)) {

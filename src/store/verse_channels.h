@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "forms/runtime_failure.h"
-#include "store/kept_mapping.h"
+#include "os/kept_mapping.h"
 
 namespace sahifex::store {
 
@@ -60,7 +60,7 @@ private:
 // does, when the file cannot be opened or read.
 class VerseFileBytes {
 public:
-    explicit VerseFileBytes(const std::filesystem::path& path, KeptMapping* mapping = nullptr);
+    explicit VerseFileBytes(const std::filesystem::path& path, os::KeptMapping* mapping = nullptr);
     std::string_view bytes() const { return bytes_; }
     const std::string& fileName() const { return fileName_; }
 
@@ -151,7 +151,7 @@ private:
     friend class VerseTexts;
     bool busy_ = false;
     // Each search's bytes, valid while its VerseTexts lives: only one does at a time.
-    KeptMapping plainMapping_, vocalizedMapping_;
+    os::KeptMapping plainMapping_, vocalizedMapping_;
 };
 
 } // namespace sahifex::store

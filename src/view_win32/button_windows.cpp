@@ -4,7 +4,7 @@
 
 namespace sahifex::view_win32 {
 
-using platform::win32::wide;
+using os::wide;
 
 // The box on the right, the caption reading from the right.
 CheckBoxWindow::CheckBoxWindow(forms::CheckBox& box, HWND parent)

@@ -3,7 +3,7 @@
 // model's changes in the window; its native input (NativeInput) and the notifications
 // that its container routes to it reach the binding, which runs the control's handlers.
 
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 #include "view_common/control_binding.h"
 #include "view_win32/native_input.h"
 

@@ -90,7 +90,7 @@ void FormWindow::applyForm(forms::Change change) {
     switch (change) {
     case forms::Change::Geometry: applyGeometry(); break;
     case forms::Change::Visible: applyVisible(); break;
-    case forms::Change::Text: SetWindowTextW(window_, platform::win32::wide(form_.caption())); break;
+    case forms::Change::Text: SetWindowTextW(window_, os::wide(form_.caption())); break;
     case forms::Change::Repaint:
         RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         break;

@@ -7,7 +7,7 @@
 
 namespace sahifex::view_win32 {
 
-using platform::win32::wide;
+using os::wide;
 
 namespace {
 

@@ -3,7 +3,7 @@
 // control's binding: the window is subclassed for as long as this lives. Tab moves the
 // focus through the form; what a label, image or picture box receives is its own.
 
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 #include "view_common/control_binding.h"
 
 namespace sahifex::view_win32 {

@@ -92,7 +92,7 @@ FrameWindow::FrameWindow(forms::Frame& frame, HWND parent)
 
 void FrameWindow::apply(forms::Change change) {
     if (change == forms::Change::Text)
-        SetWindowTextW(handle(), platform::win32::wide(frame_.caption()));
+        SetWindowTextW(handle(), os::wide(frame_.caption()));
     else
         ControlWindow::apply(change);
 }

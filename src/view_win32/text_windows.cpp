@@ -4,7 +4,7 @@
 
 namespace sahifex::view_win32 {
 
-using platform::win32::wide;
+using os::wide;
 
 std::u16string windowText(HWND window) {
     std::u16string text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, u'\0');

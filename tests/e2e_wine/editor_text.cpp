@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 
 int main() {
     HWND notepad = FindWindowW(L"Notepad", nullptr);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/replace_file.h"
+#include "os/replace_file.h"
 #include "settings/settings_files.h"
 
 namespace sahifex::testing {
@@ -13,8 +13,8 @@ using Names = std::vector<std::string>;
 TEST(ReplaceFile, ReplacesTheOldFileAndLeavesNothingElse) {
     TempFolder folder;
     const auto file = folder.path() / "Sahifex.ini";
-    ASSERT_TRUE(settings::replaceFile(file, "first\r\n"));
-    ASSERT_TRUE(settings::replaceFile(file, "second\r\n"));
+    ASSERT_TRUE(os::replaceFile(file, "first\r\n"));
+    ASSERT_TRUE(os::replaceFile(file, "second\r\n"));
     EXPECT_EQ(readBytes(file), "second\r\n");
     EXPECT_EQ(entriesOf(folder.path()), Names{"Sahifex.ini"});
 }
@@ -22,14 +22,14 @@ TEST(ReplaceFile, ReplacesTheOldFileAndLeavesNothingElse) {
 TEST(ReplaceFile, MakesAMissingFolder) {
     TempFolder folder;
     const auto file = folder.path() / "config" / "sahifex" / "Sahifex.ini";
-    ASSERT_TRUE(settings::replaceFile(file, "x*\r\n"));
+    ASSERT_TRUE(os::replaceFile(file, "x*\r\n"));
     EXPECT_EQ(readBytes(file), "x*\r\n");
 }
 
 TEST(ReplaceFile, FailsWhereNoFolderCanBe) {
     TempFolder folder;
     writeBytes(folder.path() / "plain", "a regular file");
-    EXPECT_FALSE(settings::replaceFile(folder.path() / "plain" / "Sahifex.ini", "x*\r\n"));
+    EXPECT_FALSE(os::replaceFile(folder.path() / "plain" / "Sahifex.ini", "x*\r\n"));
     EXPECT_EQ(readBytes(folder.path() / "plain"), "a regular file");
     EXPECT_EQ(entriesOf(folder.path()), Names{"plain"});
 }
@@ -42,7 +42,7 @@ TEST(ReplaceFile, AFileAnotherProgramHoldsKeepsItsOldBytes) {
     writeBytes(file, old);
     {
         const HeldOpen byAnotherProgram(file);
-        EXPECT_FALSE(settings::replaceFile(file, "4000*2000*20*14*0*1*0*1*0*0*1*\r\n"));
+        EXPECT_FALSE(os::replaceFile(file, "4000*2000*20*14*0*1*0*1*0*0*1*\r\n"));
     }
     EXPECT_EQ(readBytes(file), old);
     EXPECT_EQ(entriesOf(folder.path()), Names{"Sahifex.ini"}) << "no temporary file is left";
@@ -55,7 +55,7 @@ TEST(ReplaceFile, AWriteFailingHalfwayKeepsTheOldFileWhole) {
     writeBytes(file, old);
     {
         const FileSizeLimit fullDisk(4);
-        EXPECT_FALSE(settings::replaceFile(file, "4000*2000*20*14*0*1*0*1*0*0*1*\r\n"));
+        EXPECT_FALSE(os::replaceFile(file, "4000*2000*20*14*0*1*0*1*0*0*1*\r\n"));
     }
     EXPECT_EQ(readBytes(file), old);
     EXPECT_EQ(entriesOf(folder.path()), Names{"Sahifex.ini"}) << "no temporary file is left";

@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #ifdef _WIN32
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 #else
 #include <sys/resource.h>
 #endif

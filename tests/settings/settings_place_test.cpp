@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/settings_files.h"
-#include "settings/settings_place.h"
+#include "app/settings_place.h"
 
 namespace sahifex::testing {
 namespace {
@@ -21,20 +21,20 @@ struct SettingsPlace : ::testing::Test {
 
 TEST_F(SettingsPlace, BesideTheProgramWhenItsFolderIsWritable) {
     const ScopedEnv config(kConfigVariable, (folder.path() / "config").string());
-    EXPECT_EQ(settings::settingsFilePath(folder.path()), folder.path() / "Sahifex.ini");
+    EXPECT_EQ(app::settingsFilePath(folder.path()), folder.path() / "Sahifex.ini");
 }
 
 TEST_F(SettingsPlace, InTheUsersConfigurationWhenTheProgramsFolderIsNot) {
     const fs::path program = unwritable();
     {
         const ScopedEnv config(kConfigVariable, (folder.path() / "config").string());
-        EXPECT_EQ(settings::settingsFilePath(program), folder.path() / "config" / "sahifex" / "Sahifex.ini");
+        EXPECT_EQ(app::settingsFilePath(program), folder.path() / "config" / "sahifex" / "Sahifex.ini");
     }
 #ifndef _WIN32
     const ScopedEnv home("HOME", (folder.path() / "home").string());
     for (const std::string unusable : {"", "relative/config"}) {
         const ScopedEnv config("XDG_CONFIG_HOME", unusable);
-        EXPECT_EQ(settings::settingsFilePath(program), folder.path() / "home/.config/sahifex/Sahifex.ini")
+        EXPECT_EQ(app::settingsFilePath(program), folder.path() / "home/.config/sahifex/Sahifex.ini")
             << "XDG_CONFIG_HOME=" << unusable;
     }
 #endif
@@ -42,7 +42,7 @@ TEST_F(SettingsPlace, InTheUsersConfigurationWhenTheProgramsFolderIsNot) {
 
 TEST_F(SettingsPlace, AMissingProgramFolderIsNotWritable) {
     const ScopedEnv config(kConfigVariable, (folder.path() / "config").string());
-    EXPECT_EQ(settings::settingsFilePath(folder.path() / "gone"),
+    EXPECT_EQ(app::settingsFilePath(folder.path() / "gone"),
               folder.path() / "config" / "sahifex" / "Sahifex.ini");
 }
 

@@ -20,7 +20,7 @@ class FakeSystem : public Clipboard,
                    public KeyboardLayouts,
                    public Topmost,
                    public MessageBox,
-                   public TextMetrics,
+                   public forms::TextMetrics,
                    public EventLoop,
                    public Screen,
                    public Autostart {

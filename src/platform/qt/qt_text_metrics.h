@@ -1,11 +1,11 @@
 #pragma once
 // Measures wrapped text in the program's font, as the labels draw it.
 
-#include "platform/text_metrics.h"
+#include "forms/text_metrics.h"
 
 namespace sahifex::platform::qt {
 
-class QtTextMetrics : public TextMetrics {
+class QtTextMetrics : public forms::TextMetrics {
 public:
     int wrappedTextHeight(const std::u16string& text, int widthTwips, int fontPoints) const override;
 };

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 
 namespace sahifex::platform::win32 {
 

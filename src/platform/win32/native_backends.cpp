@@ -6,7 +6,7 @@
 #include "platform/win32/win32_keyboard_layouts.h"
 #include "platform/win32/win32_keystrokes.h"
 #include "platform/win32/win32_single_instance.h"
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 
 namespace sahifex::platform {
 
@@ -21,7 +21,7 @@ NativeBackends createNativeBackends() {
     backends.foregroundWindow = std::move(foreground);
     backends.layouts = std::make_unique<win32::Win32KeyboardLayouts>();
     backends.singleInstance = std::make_unique<win32::Win32SingleInstance>();
-    backends.autostart = std::make_unique<win32::Win32Autostart>(win32::programPath());
+    backends.autostart = std::make_unique<win32::Win32Autostart>(os::programPath());
     return backends;
 }
 

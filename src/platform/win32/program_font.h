@@ -2,7 +2,7 @@
 // The program's font: one made for user interfaces, that GDI draws Arabic well in
 // standard controls ("Segoe UI" on Windows; under wine "DejaVu Sans").
 
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 
 namespace sahifex::platform::win32 {
 

@@ -1,6 +1,6 @@
 #include "platform/win32/win32_autostart.h"
 
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 
 namespace sahifex::platform::win32 {
 namespace {

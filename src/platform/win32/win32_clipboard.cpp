@@ -25,7 +25,7 @@ HGLOBAL globalText(const std::u16string& text) {
 
 bool ownerAnswers() {
     HWND owner = GetClipboardOwner();
-    if (!owner || isOurWindow(owner)) return true;
+    if (!owner || os::isOurWindow(owner)) return true;
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
                                kOwnerPatienceMs, &ignored) != 0;

@@ -6,7 +6,7 @@ namespace {
 
 bool candidate(HWND window) {
     return window && IsWindow(window) && IsWindowVisible(window) && !IsIconic(window) &&
-           !isOurWindow(window);
+           !os::isOurWindow(window);
 }
 
 // The top-level windows lie in the order they were last active (topmost ones first):

@@ -2,7 +2,7 @@
 // The window the user works in, and the focus handed back to it before the paste keys.
 
 #include "platform/foreground_window.h"
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 
 namespace sahifex::platform::win32 {
 

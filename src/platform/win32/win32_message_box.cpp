@@ -1,6 +1,6 @@
 #include "platform/win32/win32_message_box.h"
 
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 
 namespace sahifex::platform::win32 {
 
@@ -10,11 +10,11 @@ constexpr UINT kStyle = MB_RTLREADING | MB_RIGHT | MB_TASKMODAL | MB_TOPMOST | M
 } // namespace
 
 void Win32MessageBox::showOk(const std::u16string& text, const std::u16string& title) {
-    MessageBoxW(nullptr, wide(text), wide(title), MB_OK | kStyle);
+    MessageBoxW(nullptr, os::wide(text), os::wide(title), MB_OK | kStyle);
 }
 
 bool Win32MessageBox::askOkCancel(const std::u16string& text, const std::u16string& title) {
-    return MessageBoxW(nullptr, wide(text), wide(title), MB_OKCANCEL | kStyle) == IDOK;
+    return MessageBoxW(nullptr, os::wide(text), os::wide(title), MB_OKCANCEL | kStyle) == IDOK;
 }
 
 } // namespace sahifex::platform::win32

@@ -1,7 +1,7 @@
 #include "platform/win32/win32_screen.h"
 
 #include "platform/twips.h"
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 
 namespace sahifex::platform::win32 {
 

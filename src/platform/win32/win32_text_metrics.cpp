@@ -16,7 +16,7 @@ int Win32TextMetrics::wrappedTextHeight(const std::u16string& text, int widthTwi
     // An empty label still takes one line, as a label with a blank caption does.
     const std::u16string shown = text.empty() ? u" " : text;
     RECT bounds{0, 0, std::max(1, toPixels(widthTwips)), 0};
-    DrawTextW(context, wide(shown), static_cast<int>(shown.size()), &bounds,
+    DrawTextW(context, os::wide(shown), static_cast<int>(shown.size()), &bounds,
               DT_CALCRECT | DT_WORDBREAK | DT_RTLREADING | DT_NOPREFIX);
     SelectObject(context, previous);
     DeleteDC(context);

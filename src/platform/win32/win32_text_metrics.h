@@ -1,11 +1,11 @@
 #pragma once
 // Measures wrapped text as the program's labels draw it (DrawTextW).
 
-#include "platform/text_metrics.h"
+#include "forms/text_metrics.h"
 
 namespace sahifex::platform::win32 {
 
-class Win32TextMetrics : public TextMetrics {
+class Win32TextMetrics : public forms::TextMetrics {
 public:
     int wrappedTextHeight(const std::u16string& text, int widthTwips,
                           int fontPoints) const override;

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 
 namespace sahifex::forms { class Form; }
 

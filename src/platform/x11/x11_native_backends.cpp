@@ -1,5 +1,6 @@
 // The backends of the Linux program on X11.
 
+#include "os/user_folders.h"
 #include "platform/native_backends.h"
 #include "platform/x11/x11_clipboard.h"
 #include "platform/x11/x11_foreground_window.h"
@@ -7,7 +8,6 @@
 #include "platform/x11/x11_keystrokes.h"
 #include "platform/x11/x11_single_instance.h"
 #include "platform/xdg/xdg_autostart.h"
-#include "settings/settings_place.h"
 
 namespace sahifex::platform {
 
@@ -40,7 +40,7 @@ NativeBackends createNativeBackends() {
     backends.singleInstance = x11::X11SingleInstance::create(error);
     std::error_code unknown;
     backends.autostart = std::make_unique<xdg::XdgAutostart>(
-        settings::userConfigFolder() / "autostart",
+        os::userConfigFolder() / "autostart",
         std::filesystem::read_symlink("/proc/self/exe", unknown));
     return backends;
 }

@@ -1,6 +1,6 @@
 #include "platform/xdg/xdg_autostart.h"
 
-#include "settings/replace_file.h"
+#include "os/replace_file.h"
 
 namespace sahifex::platform::xdg {
 namespace fs = std::filesystem;
@@ -30,7 +30,7 @@ std::string XdgAutostart::entryFor(const fs::path& program) {
 }
 
 bool XdgAutostart::setEnabled(bool enabled) {
-    if (enabled) return settings::replaceFile(entry_, entryFor(program_));
+    if (enabled) return os::replaceFile(entry_, entryFor(program_));
     std::error_code error;
     fs::remove(entry_, error);
     return !error;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/win32/windows_api.h"
+#include "os/windows_api.h"
 
 namespace sahifex::testing::win32 {
 

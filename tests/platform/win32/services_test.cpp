@@ -130,7 +130,7 @@ TEST(TextMetrics, LongTextWrapsIntoMoreLinesAtANarrowerWidth) {
 std::future<bool> answerBox(const std::u16string& title, WPARAM button) {
     return std::async(std::launch::async, [title, button] {
         for (int tries = 0; tries < 100; ++tries) {
-            if (HWND box = FindWindowW(L"#32770", wide(title)))
+            if (HWND box = FindWindowW(L"#32770", os::wide(title)))
                 return PostMessageW(box, WM_COMMAND, button, 0) != 0;
             Sleep(50);
         }

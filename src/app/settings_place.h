@@ -5,12 +5,8 @@
 
 #include <filesystem>
 
-namespace sahifex::settings {
+namespace sahifex::app {
 
 std::filesystem::path settingsFilePath(const std::filesystem::path& programDir);
 
-// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else
-// ~/.config (%APPDATA% on Windows); empty when none is known.
-std::filesystem::path userConfigFolder();
-
-} // namespace sahifex::settings
+} // namespace sahifex::app

@@ -1,11 +1,11 @@
-#include "store/kept_mapping.h"
+#include "os/kept_mapping.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace sahifex::store {
+namespace sahifex::os {
 namespace {
 
 long long nanoseconds(const timespec& time) {
@@ -61,4 +61,4 @@ std::optional<std::string_view> KeptMapping::bytes(const std::filesystem::path& 
     return std::string_view(data_, size_);
 }
 
-} // namespace sahifex::store
+} // namespace sahifex::os

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-namespace sahifex::store {
+namespace sahifex::os {
 
 class KeptMapping {
 public:
@@ -38,4 +38,4 @@ private:
     size_t size_ = 0;
 };
 
-} // namespace sahifex::store
+} // namespace sahifex::os

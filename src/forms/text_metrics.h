@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-namespace sahifex::platform {
+namespace sahifex::forms {
 
 // Measures text as the window draws it.
 class TextMetrics {
@@ -13,4 +13,4 @@ public:
                                   int fontPoints) const = 0;
 };
 
-} // namespace sahifex::platform
+} // namespace sahifex::forms

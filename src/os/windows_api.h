@@ -16,7 +16,7 @@
 
 #include <string>
 
-namespace sahifex::platform::win32 {
+namespace sahifex::os {
 
 // Our strings are UTF-16, as Windows' wide strings are.
 inline const wchar_t* wide(const std::u16string& text) {
@@ -43,4 +43,4 @@ inline bool isOurWindow(HWND window) {
     return window && process == GetCurrentProcessId();
 }
 
-} // namespace sahifex::platform::win32
+} // namespace sahifex::os

@@ -6,10 +6,14 @@
 #include <filesystem>
 #include <string_view>
 
-namespace sahifex::settings {
+namespace sahifex::os {
 
 // Creates the file's folder when it is missing. False, with the old file untouched and
 // no temporary file left behind, when any step fails.
 bool replaceFile(const std::filesystem::path& file, std::string_view bytes);
 
-} // namespace sahifex::settings
+// The step that differs between systems: the bytes into a temporary file beside file,
+// then renamed over it. False, with nothing left behind, when a step fails.
+bool writeAndRename(const std::filesystem::path& file, std::string_view bytes);
+
+} // namespace sahifex::os
