@@ -1,8 +1,7 @@
 #pragma once
-// Where the lines of a verse file's bytes end, exactly as VerseFile reads them: a line
-// ends at a carriage return (a line feed right after it is skipped) or at a lone line
-// feed. The counting runs over the bytes with vector instructions where the processor
-// has them.
+// Where the lines of a verse file's bytes end: a line ends at a carriage return (a line
+// feed right after it is skipped) or at a lone line feed. The counting runs over the
+// bytes with vector instructions where the processor has them.
 
 #include <cstddef>
 #include <string>
@@ -32,7 +31,7 @@ size_t lineStartOf(std::string_view bytes, size_t pos);
 // std::string_view::npos when the bytes end before that many line ends.
 size_t skipLines(std::string_view bytes, size_t start, size_t count);
 
-// The number of lines that VerseFile reads from these bytes to their end.
+// The number of lines in these bytes, a last line without a line end included.
 size_t lineCount(std::string_view bytes);
 
 // For tests and benchmarks: the ways of counting line ends that this processor has, the

@@ -2,12 +2,9 @@
 // The verse files: line n of the plain file "QuranV.Qur" and line n of the vocalized
 // file "QuranT.Qur" are the same verse. Each search reads both and lets them go again;
 // only one search can hold them at a time, as with two fixed file channels. The
-// searches read them whole (VerseTexts) and walk their lines in the bytes; VerseFile and
-// VerseReading read them line by line, decoded, and are what the line semantics are
-// tested against.
+// searches read them whole (VerseTexts) and walk their lines in the bytes.
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,31 +30,9 @@ private:
     int line_;
 };
 
-// One verse file opened for sequential input. A line ends at CR (a LF after it is
-// skipped) or at a lone LF; its bytes are decoded from Windows-1256.
-class VerseFile {
-public:
-    // Throws VerseFileError when the file cannot be opened.
-    explicit VerseFile(const std::filesystem::path& path);
-    bool atEnd();
-    // The next line; reading past the end throws VerseFileError.
-    std::u16string readLine();
-    // Reads the next line as readLine does, without decoding it.
-    void skipLine();
-    int linesRead() const { return linesRead_; }
-    const std::string& fileName() const { return fileName_; }
-
-private:
-    // Reads up to the line's end, appending its bytes to bytes unless it is null.
-    void takeLine(std::string* bytes);
-    std::ifstream in_;
-    std::string fileName_;
-    int linesRead_ = 0;
-};
-
 // One verse file whole in memory, as its bytes: read, or seen through a kept mapping
-// when one is given and the file can be mapped. Throws VerseFileError, as VerseFile
-// does, when the file cannot be opened or read.
+// when one is given and the file can be mapped. Throws VerseFileError when the file
+// cannot be opened or read.
 class VerseFileBytes {
 public:
     explicit VerseFileBytes(const std::filesystem::path& path, os::KeptMapping* mapping = nullptr);
@@ -70,8 +45,8 @@ private:
     std::string fileName_;
 };
 
-// The lines of a file read whole, one after the other, as VerseFile reads them but
-// without decoding them: each line is a view of the file's bytes.
+// The lines of a file read whole, one after the other: a line ends at CR (a LF after it
+// is skipped) or at a lone LF. Each line is a view of the file's bytes, not decoded.
 class LineReader {
 public:
     explicit LineReader(const VerseFileBytes& file) : file_(&file), bytes_(file.bytes()) {}
@@ -113,41 +88,15 @@ private:
     std::unique_ptr<VerseFileBytes> vocalized_;
 };
 
-// Both verse files, open while this object lives.
-class VerseReading {
-public:
-    VerseReading(VerseReading&&) noexcept;
-    ~VerseReading();
-    // True when the plain file is at its end; the vocalized file's end is never tested.
-    bool atEnd() { return plain_->atEnd(); }
-    // Reads one plain line, then one vocalized line.
-    void readPair(std::u16string& plain, std::u16string& vocalized);
-    // The same pair in two steps, for a reader that needs the vocalized line only for
-    // some plain lines: readPlain, then readVocalized or skipVocalized (which reads the
-    // line without decoding it).
-    void readPlain(std::u16string& plain) { plain = plain_->readLine(); }
-    void readVocalized(std::u16string& vocalized) { vocalized = vocalized_->readLine(); }
-    void skipVocalized() { vocalized_->skipLine(); }
-
-private:
-    friend class VerseChannels;
-    VerseReading(VerseChannels& owner, const std::filesystem::path& dir);
-    VerseChannels* owner_;
-    std::unique_ptr<VerseFile> plain_;
-    std::unique_ptr<VerseFile> vocalized_;
-};
-
 class VerseChannels {
 public:
-    // Opens both files of the directory. Throws VerseFileError when one cannot be opened,
-    // and RuntimeFailure when another search holds them.
-    VerseReading open(const std::filesystem::path& dir);
-    // Reads both files of the directory whole; the same failures as open.
+    // Reads both files of the directory whole (the plain one first). Throws
+    // VerseFileError when one cannot be read, and RuntimeFailure when another search
+    // holds them.
     VerseTexts readWhole(const std::filesystem::path& dir, Holding holding = Holding::Briefly);
     bool busy() const { return busy_; }
 
 private:
-    friend class VerseReading;
     friend class VerseTexts;
     bool busy_ = false;
     // Each search's bytes, valid while its VerseTexts lives: only one does at a time.

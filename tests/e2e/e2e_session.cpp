@@ -9,12 +9,6 @@ namespace sahifex::e2e {
 namespace fs = std::filesystem;
 namespace {
 
-fs::path makeTempDir() {
-    std::string pattern = (fs::temp_directory_path() / "sahifex-e2e.XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-    return pattern;
-}
-
 std::string readFile(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -29,7 +23,6 @@ void writeFile(const fs::path& file, const std::string& bytes) {
 E2eSession::E2eSession(const std::string& editorText) {
     if (std::getenv("DISPLAY") == nullptr)
         throw std::runtime_error("no DISPLAY: run the end-to-end tests inside scripts/x11-session");
-    dir_ = makeTempDir();
     if (const char* installed = std::getenv("SAHIFEX_E2E_INSTALLED_PROGRAM")) {
         // The program as a package installed it, started by the link in bin.
         programPath_ = installed;
@@ -95,8 +88,6 @@ int E2eSession::startProgramAgain() {
 E2eSession::~E2eSession() {
     program_.reset();
     editors_.clear();
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
 }
 
 void E2eSession::startProgram() {

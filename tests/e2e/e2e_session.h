@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "desktop.h"
+#include "support/temp_folder.h"
 #include "process.h"
 
 namespace sahifex::e2e {
@@ -75,7 +76,8 @@ private:
         WindowId window = 0;
     };
 
-    std::filesystem::path dir_;
+    testing::TempFolder folder_{"e2e"};
+    std::filesystem::path dir_ = folder_.path();
     std::filesystem::path programDir_;
     std::filesystem::path programPath_;
     Environment env_;

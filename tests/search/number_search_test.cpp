@@ -3,12 +3,10 @@
 // surah is reported; bad references end silently; nothing that runs during its
 // yields changes what it pastes.
 
-#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <random>
 #include <utility>
 #include <vector>
 
@@ -16,6 +14,8 @@
 #include "store/verse_channels.h"
 #include "store/win1256.h"
 #include "support/app_fixture.h"
+#include "support/temp_folder.h"
+#include "support/verse_file.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ using sahifex::testing::utf8;
 class ProgramVerses {
 public:
     ProgramVerses() {
-        sahifex::store::VerseFile plain(fs::path(SAHIFEX_DATA_DIR) / "QuranV.Qur");
-        sahifex::store::VerseFile vocalized(fs::path(SAHIFEX_DATA_DIR) / "QuranT.Qur");
+        sahifex::testing::VerseFile plain(fs::path(SAHIFEX_DATA_DIR) / "QuranV.Qur");
+        sahifex::testing::VerseFile vocalized(fs::path(SAHIFEX_DATA_DIR) / "QuranT.Qur");
         std::map<int, int> versesSoFar;
         for (int line = 1; !plain.atEnd(); ++line) {
             const std::u16string p = plain.readLine();
@@ -329,34 +329,23 @@ TEST_F(CopiedReference, AVerseNumberBeyondAnySurahReportsTheEnd) {
 
 // ---- faults of the verse files and the clipboard
 
-fs::path freshDir() {
-    static const unsigned run = std::random_device{}();
-    static std::atomic<int> counter{0};
-    fs::path dir = fs::temp_directory_path() / ("sahifex-number-search-" + std::to_string(run) +
-                                                "-" + std::to_string(counter++));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
 void writeLines(const fs::path& file, const std::vector<std::u16string>& lines) {
     std::ofstream out(file, std::ios::binary);
     for (const auto& line : lines) out << sahifex::store::encodeWin1256(line) << "\r\n";
 }
 
-struct NumberSearchFaults : NumberSearch {
-    NumberSearchFaults() : NumberSearch(freshDir()) {
+struct NumberSearchFaults : sahifex::testing::TempFolder, NumberSearch {
+    NumberSearchFaults() : TempFolder("number-search"), NumberSearch(path()) {
         writeLines(dir() / "QuranV.Qur", {u"001بسم الله الرحمن الرحيم 1", u"001الحمد لله 2",
                                           u"002الم 1", u"002ذلك الكتاب 2", u"002هدى للمتقين 3"});
         writeLines(dir() / "QuranT.Qur", {u"بِسْمِ", u"الْحَمْدُ", u"الم", u"ذَلِكَ", u"هُدًى"});
     }
-    ~NumberSearchFaults() override { fs::remove_all(dir()); }
     const fs::path& dir() const { return services.programDir; }
 
     // A word search can open the files again: the search by number released them.
     void expectFilesReleased() {
         EXPECT_FALSE(main.verseChannels().busy());
-        EXPECT_NO_THROW(main.verseChannels().open(dir()));
+        EXPECT_NO_THROW(main.verseChannels().readWhole(dir()));
     }
 };
 
@@ -398,7 +387,7 @@ TEST_F(NumberSearchFaults, AVocalizedFileThatEndsEarlyReportsTheEndAndHoldsNothi
 TEST_F(NumberSearchFaults, ASearchByNumberWhileTheFilesAreHeldDoesNothing) {
     main.List5.AddItem(u"earlier verse");
     {
-        auto held = main.verseChannels().open(dir());
+        const auto held = main.verseChannels().readWhole(dir());
         reference(u"البقرة", 1);
     }
     expectNothingChanged();

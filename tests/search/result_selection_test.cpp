@@ -3,6 +3,7 @@
 #include "store/long_verse.h"
 #include "store/verse_channels.h"
 #include "support/app_fixture.h"
+#include "support/verse_file.h"
 
 namespace sahifex::testing {
 namespace {
@@ -173,9 +174,8 @@ TEST_F(ResultSelection, TakingTheSelectionAwayChangesNothing) {
 
 TEST_F(ResultSelection, RowsFromTheShippedFiles) {
     // 2:255 and 57:1, read from the verse files as a search reads them.
-    store::VerseChannels channels;
     {
-        store::VerseReading reading = channels.open(SAHIFEX_DATA_DIR);
+        VerseReading reading(SAHIFEX_DATA_DIR);
         std::u16string plain, vocalized;
         while (!reading.atEnd()) {
             reading.readPair(plain, vocalized);

@@ -4,7 +4,6 @@
 // from the text, in both modes, with and without the prefixed forms, the rows are the
 // same, row for row.
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -15,6 +14,8 @@
 #include "store/verse_channels.h"
 #include "store/win1256.h"
 #include "support/app_fixture.h"
+#include "support/temp_folder.h"
+#include "support/verse_file.h"
 
 namespace {
 
@@ -35,8 +36,8 @@ struct LinePair {
 
 // Both files read line pair by line pair to the end of the plain file.
 std::vector<LinePair> readPairs(const fs::path& dir) {
-    sahifex::store::VerseFile plain(dir / "QuranV.Qur");
-    sahifex::store::VerseFile vocalized(dir / "QuranT.Qur");
+    sahifex::testing::VerseFile plain(dir / "QuranV.Qur");
+    sahifex::testing::VerseFile vocalized(dir / "QuranT.Qur");
     std::vector<LinePair> pairs;
     while (!plain.atEnd()) {
         LinePair pair;
@@ -141,16 +142,6 @@ std::vector<std::u16string> wordsToSearch(const std::vector<LinePair>& pairs) {
 
 // ---- the comparison
 
-fs::path freshDir() {
-    static const unsigned run = std::random_device{}();
-    static std::atomic<int> counter{0};
-    fs::path dir = fs::temp_directory_path() / ("sahifex-reference-" + std::to_string(run) + "-" +
-                                                std::to_string(counter++));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
 struct AgainstTheReference : AppFixture {
     explicit AgainstTheReference(fs::path dir = SAHIFEX_DATA_DIR) : AppFixture(std::move(dir)) {
         fake.activeLayout = "00000401";
@@ -210,9 +201,8 @@ TEST_F(AgainstTheReference, TheFlexibleSearchGivesTheRowsOfTheFoldedReference) {
 
 // Small files with every kind of line end, lines shorter than the surah code, empty
 // lines and a last line without a line end.
-struct AgainstTheReferenceOnOddFiles : AgainstTheReference {
-    AgainstTheReferenceOnOddFiles() : AgainstTheReference(freshDir()) {}
-    ~AgainstTheReferenceOnOddFiles() override { fs::remove_all(services.programDir); }
+struct AgainstTheReferenceOnOddFiles : sahifex::testing::TempFolder, AgainstTheReference {
+    AgainstTheReferenceOnOddFiles() : TempFolder("reference"), AgainstTheReference(path()) {}
 
     void write(const char* name, const std::u16string& text) {
         std::ofstream(services.programDir / name, std::ios::binary)

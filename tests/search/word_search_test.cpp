@@ -1,16 +1,16 @@
 // The word search and the key filter of the search box, on the fakes: small verse
 // files written for each test, and the program's own verse files.
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <vector>
 
 #include "store/long_verse.h"
 #include "store/verse_channels.h"
 #include "store/win1256.h"
 #include "support/app_fixture.h"
+#include "support/temp_folder.h"
+#include "support/verse_file.h"
 
 namespace {
 
@@ -58,26 +58,14 @@ void writeVocalized(const fs::path& dir, const std::vector<Verse>& verses) {
     writeLines(dir / "QuranT.Qur", lines);
 }
 
-fs::path freshDir() {
-    // Unique to this run, so that test runs side by side keep to their own folders.
-    static const unsigned run = std::random_device{}();
-    static std::atomic<int> counter{0};
-    fs::path dir = fs::temp_directory_path() /
-                   ("sahifex-word-search-" + std::to_string(run) + "-" + std::to_string(counter++));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
 // The main window on the fakes, with its own verse files in a folder of its own.
-struct WordSearch : AppFixture {
-    WordSearch() : AppFixture(freshDir()) {
+struct WordSearch : sahifex::testing::TempFolder, AppFixture {
+    WordSearch() : TempFolder("word-search"), AppFixture(path()) {
         writePlain(dir(), kSample);
         writeVocalized(dir(), kSample);
         // The search box had the focus, which switches to Arabic.
         fake.activeLayout = "00000401";
     }
-    ~WordSearch() override { fs::remove_all(dir()); }
 
     const fs::path& dir() const { return services.programDir; }
 
@@ -540,7 +528,7 @@ TEST_F(VerseFileFaults, TheNoticePanelHoldsALongMessageAndShrinksForAShortOne) {
 TEST_F(WordSearch, ASearchWhileTheSearchByNumberHoldsTheFilesDoesNothing) {
     main.List1.AddItem(u"earlier row");
     {
-        auto held = main.verseChannels().open(dir());
+        const auto held = main.verseChannels().readWhole(dir());
         EXPECT_NO_THROW(search(u"قال"));
         EXPECT_EQ(main.Text1.text(), u"قال");
         EXPECT_EQ(main.List1.items(), std::vector<std::u16string>{u"earlier row"});
@@ -576,7 +564,7 @@ TEST_F(WordSearchOnTheProgramsFiles, AlifLamMimFindsTheSixVersesThatAreThatWord)
 TEST_F(WordSearchOnTheProgramsFiles, AWordOfOneVerseOnlyIsPastedAtOnce) {
     search(u"يئوده");
     // 2:255 is line 7 + 255 of the files.
-    sahifex::store::VerseFile vocalized(fs::path(SAHIFEX_DATA_DIR) / "QuranT.Qur");
+    sahifex::testing::VerseFile vocalized(fs::path(SAHIFEX_DATA_DIR) / "QuranT.Qur");
     std::u16string line;
     for (int n = 0; n < 7 + 255; ++n) line = vocalized.readLine();
     ASSERT_EQ(fake.pasted.size(), 1u);

@@ -8,15 +8,18 @@
 #include <map>
 #include <sstream>
 
-#include <unistd.h>
-
 #include "store/long_verse.h"
 #include "store/utf.h"
 #include "store/verse_channels.h"
 #include "store/win1256.h"
+#include "support/temp_folder.h"
+#include "support/verse_file.h"
 
 namespace sahifex::store {
 namespace {
+
+using testing::VerseFile;
+using testing::VerseReading;
 
 namespace fs = std::filesystem;
 
@@ -70,8 +73,7 @@ struct VersePairs {
 const VersePairs& shippedVerses() {
     static const VersePairs pairs = [] {
         VersePairs p;
-        VerseChannels channels;
-        VerseReading reading = channels.open(kDataDir);
+        VerseReading reading(kDataDir);
         while (!reading.atEnd()) {
             p.plain.emplace_back();
             p.vocalized.emplace_back();
@@ -227,8 +229,8 @@ TEST(ShippedVerseFiles, BytesRoundTripThroughTheCodecWithNothingLost) {
 }
 
 TEST(ShippedVerseFiles, AreWhatTheConverterMakesNow) {
-    const fs::path out = fs::temp_directory_path() / ("sahifex_converter_" + std::to_string(::getpid()));
-    fs::remove_all(out);
+    const testing::TempFolder folder("converter");
+    const fs::path& out = folder.path();
     std::string command = std::string("\"") + SAHIFEX_QUR_CONVERTER + "\" \"" +
                           kTanzilDir.string() + "\" \"" + out.string() + "\"";
 #ifdef _WIN32
@@ -239,7 +241,6 @@ TEST(ShippedVerseFiles, AreWhatTheConverterMakesNow) {
     for (const char* name : {kPlainFileName, kVocalizedFileName, "LICENSE-tanzil.txt"})
         EXPECT_TRUE(bytesOf(out / name) == bytesOf(kDataDir / name))
             << name << " differs from the converter's output; run qur_converter data/tanzil data";
-    fs::remove_all(out);
 }
 
 TEST(LongVerseText, IsVerse2_282OfTheVocalizedFileSplitBeforeItsSecondPart) {

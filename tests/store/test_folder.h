@@ -4,31 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
-#include <unistd.h>
+#include "support/temp_folder.h"
 
 namespace sahifex::store {
 
 class TestFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = std::filesystem::temp_directory_path() /
-              (std::string("sahifex_") + info->test_suite_name() + "_" + info->name() + "_" +
-               std::to_string(::getpid()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     std::filesystem::path write(const std::string& name, const std::string& bytes) {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-        return dir / name;
+        return folder.write(name, bytes);
     }
 
-    std::filesystem::path dir;
+    testing::TempFolder folder{"store"};
+    const std::filesystem::path dir = folder.path();
 };
 
 } // namespace sahifex::store

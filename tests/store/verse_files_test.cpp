@@ -3,14 +3,16 @@
 #include <fstream>
 #include <optional>
 
-#include <unistd.h>
-
 #include "store/test_folder.h"
 #include "store/verse_channels.h"
 #include "store/utf.h"
+#include "support/verse_file.h"
 
 namespace sahifex::store {
 namespace {
+
+using testing::VerseFile;
+using testing::VerseReading;
 
 namespace fs = std::filesystem;
 
@@ -78,8 +80,7 @@ TEST_F(VerseFilesTest, AFileThatCannotBeOpenedIsAnErrorAtLineZero) {
 TEST_F(VerseFilesTest, PairsAreReadInStepUntilThePlainFileEnds) {
     write(kPlainFileName, "001a 1\r\n001b 2\r\n");
     write(kVocalizedFileName, "A\r\nB\r\nC\r\nD\r\n"); // more lines: the extra ones are never read
-    VerseChannels channels;
-    VerseReading reading = channels.open(dir);
+    VerseReading reading(dir);
     Lines plain, vocalized;
     while (!reading.atEnd()) {
         std::u16string p, v;
@@ -94,10 +95,9 @@ TEST_F(VerseFilesTest, PairsAreReadInStepUntilThePlainFileEnds) {
 TEST_F(VerseFilesTest, AShorterVocalizedFileFailsAtItsFirstMissingLine) {
     write(kPlainFileName, "001a 1\r\n001b 2\r\n001c 3\r\n");
     write(kVocalizedFileName, "A\r\nB\r\n");
-    VerseChannels channels;
     std::u16string p, v;
     try {
-        VerseReading reading = channels.open(dir);
+        VerseReading reading(dir);
         while (!reading.atEnd()) reading.readPair(p, v);
         FAIL() << "the missing vocalized line went unnoticed";
     } catch (const VerseFileError& e) {
@@ -105,50 +105,26 @@ TEST_F(VerseFilesTest, AShorterVocalizedFileFailsAtItsFirstMissingLine) {
         EXPECT_EQ(e.line(), 3);
     }
     EXPECT_EQ(p, u"001c 3");
-    EXPECT_FALSE(channels.busy()) << "the files were left open after the failure";
 }
 
-TEST_F(VerseFilesTest, AMissingFileIsReportedAndLeavesTheChannelsFree) {
-    VerseChannels channels;
-    try {
-        channels.open(dir);
-        FAIL() << "opened a folder without verse files";
-    } catch (const VerseFileError& e) {
-        EXPECT_EQ(e.fileName(), kPlainFileName);
-    }
-    write(kPlainFileName, "001a 1\r\n");
-    try {
-        channels.open(dir);
-        FAIL() << "opened without the vocalized file";
-    } catch (const VerseFileError& e) {
-        EXPECT_EQ(e.fileName(), kVocalizedFileName);
-        EXPECT_EQ(e.line(), 0);
-    }
-    EXPECT_FALSE(channels.busy());
-    write(kVocalizedFileName, "A\r\n");
-    EXPECT_NO_THROW(channels.open(dir));
-}
-
-TEST_F(VerseFilesTest, OnlyOneReadingAtATime) {
+// The files read whole for a search belong to it until its last owner ends.
+TEST_F(VerseFilesTest, OnlyOneSearchHoldsTheFilesAtATime) {
     write(kPlainFileName, "001a 1\r\n");
     write(kVocalizedFileName, "A\r\n");
     VerseChannels channels;
     {
-        std::optional<VerseReading> first(channels.open(dir));
+        std::optional<VerseTexts> first(channels.readWhole(dir));
         EXPECT_TRUE(channels.busy());
-        EXPECT_THROW(channels.open(dir), forms::RuntimeFailure);
+        EXPECT_THROW(channels.readWhole(dir), forms::RuntimeFailure);
 
-        // A reading that moves on keeps the files until its last owner ends.
-        VerseReading moved(std::move(*first));
+        VerseTexts moved(std::move(*first));
         first.reset();
         EXPECT_TRUE(channels.busy());
-        EXPECT_THROW(channels.open(dir), forms::RuntimeFailure);
-        std::u16string p, v;
-        moved.readPair(p, v);
-        EXPECT_EQ(v, u"A");
+        EXPECT_THROW(channels.readWhole(dir), forms::RuntimeFailure);
+        EXPECT_EQ(moved.vocalized().bytes(), "A\r\n");
     }
     EXPECT_FALSE(channels.busy());
-    EXPECT_NO_THROW(channels.open(dir));
+    EXPECT_NO_THROW(channels.readWhole(dir));
 }
 
 } // namespace

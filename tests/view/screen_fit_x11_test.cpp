@@ -17,6 +17,7 @@
 #include "platform/twips.h"
 #include "store/long_verse.h"
 #include "store/verse_channels.h"
+#include "support/temp_folder.h"
 #include "view/form_window.h"
 #include "view/wrapped_label.h"
 
@@ -113,8 +114,8 @@ TEST(ScreenFit, TheLongestVerseIsShownWholeOnTheScreenWithTheBarAboveIt) {
 }
 
 TEST(ScreenFit, TheNoticeOfAMissingVerseFileIsShownWhole) {
-    const fs::path dir = fs::temp_directory_path() / ("sahifex-fit-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const testing::TempFolder folder("fit");
+    const fs::path& dir = folder.path();
     fs::copy_file(fs::path(SAHIFEX_DATA_DIR) / store::kVocalizedFileName,
                   dir / store::kVocalizedFileName, fs::copy_options::overwrite_existing);
     {
@@ -127,7 +128,6 @@ TEST(ScreenFit, TheNoticeOfAMissingVerseFileIsShownWhole) {
             ProgramWindows::onScreen(*program.mainWindow.widgetOf(program.main.Picture1))));
         program.screenshot("missing-verse-file.png");
     }
-    fs::remove_all(dir);
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "platform/qt/window_registry.h"
 #include "store/long_verse.h"
 #include "store/verse_channels.h"
+#include "support/verse_file.h"
 #include "view/form_window.h"
 #include "view/wrapped_label.h"
 
@@ -82,7 +83,7 @@ TEST_F(VerseLabel, EveryVerseIsDrawnWholeInsideTheLabelAsTallAsItsLines) {
     QWidget* label = window.widgetOf(form.Label2);
     const int lineSpacing = QFontMetrics(label->font()).lineSpacing();
     std::vector<std::u16string> verses;
-    store::VerseFile file(std::filesystem::path(SAHIFEX_DATA_DIR) / store::kVocalizedFileName);
+    testing::VerseFile file(std::filesystem::path(SAHIFEX_DATA_DIR) / store::kVocalizedFileName);
     while (!file.atEnd()) verses.push_back(file.readLine());
     ASSERT_EQ(verses.size(), 6236u);
     verses.push_back(std::u16string(store::kLongVersePart1) + std::u16string(store::kLongVersePart2));

@@ -98,8 +98,6 @@ std::string readFile(const std::filesystem::path& path) {
 } // namespace
 
 Mousepad::Mousepad() {
-    char pattern[] = "/tmp/sahifex-mousepad.XXXXXX";
-    dir_ = mkdtemp(pattern);
     file_ = dir_ / "document.txt";
     std::ofstream(file_).close(); // an existing file: Ctrl+S saves without asking
     // mousepad's environment: this one's, with a profile of its own.
@@ -149,8 +147,6 @@ Mousepad::~Mousepad() {
             waitpid(pid_, nullptr, 0);
         }
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
 }
 
 void giveFocus(Window window) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <sys/types.h>
 
+#include "support/temp_folder.h"
+
 struct _XDisplay; // Xlib's Display; Xlib's macros stay out of the tests
 
 namespace sahifex::testing::x11 {
@@ -54,7 +56,8 @@ public:
     std::string save();
 
 private:
-    std::filesystem::path dir_;
+    TempFolder folder_{"mousepad"};
+    std::filesystem::path dir_ = folder_.path();
     std::filesystem::path file_;
     pid_t pid_ = -1;
     Window window_ = 0;
