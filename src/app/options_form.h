@@ -160,8 +160,9 @@ public:
 private:
     void design();       // the design-time properties (options_form_design.cpp)
     void wireHandlers(); // connects the controls' events to the handlers
-    bool applySavedOptions(); // items 2 to 10 of SaveList; false at a value rejected
+    void applySavedOptions(); // items 2 to 10 of SaveList, each already checked
     void applyAddedOptions(); // the items after the eleven, each at its default when absent
+    void fallBackToDefaultSizes();
 
     platform::Services services_;
     ProgramState& program_;

@@ -19,6 +19,10 @@ namespace {
 // and reading it whole would hold up the window.
 constexpr std::uintmax_t kLargestSettingsFile = 64 * 1024;
 
+// The sizes' values as designed, which a load falls back to.
+constexpr std::u16string_view kDefaultFtx1 = u"16";
+constexpr std::u16string_view kDefaultFtx2 = u"12";
+
 // The file's bytes; nothing when it is missing, not a regular file, unreadable or too large.
 std::optional<std::string> readSettingsFile(const std::filesystem::path& file) {
     std::error_code error;
@@ -40,8 +44,8 @@ void Options_Form::save_Click() {
     SaveList.Clear();
     SaveList.AddItem(settings::numberItem(left()));
     SaveList.AddItem(settings::numberItem(top()));
-    SaveList.AddItem(ftx1.text());
-    SaveList.AddItem(ftx2.text());
+    SaveList.AddItem(settings::sizeItem(ftx1.text(), kDefaultFtx1));
+    SaveList.AddItem(settings::sizeItem(ftx2.text(), kDefaultFtx2));
     for (const forms::CheckBox* box : {&Check6, &Check3, &Check2, &Check4, &Check5, &Check7, &Check1,
                                        &FlexibleSearch, &OrnateBrackets})
         SaveList.AddItem(settings::numberItem(box->value()));
@@ -55,20 +59,16 @@ void Options_Form::save_Click() {
 }
 
 // The check boxes' clicks run as they are set: Check7 sets the watcher's interval.
-bool Options_Form::applySavedOptions() {
+void Options_Form::applySavedOptions() {
     ftx1.setText(SaveList.List(2));
     ftx2.setText(SaveList.List(3));
     int item = 4;
-    for (forms::CheckBox* box : {&Check6, &Check3, &Check2, &Check4, &Check5, &Check7, &Check1}) {
-        const std::optional<int> value = settings::checkBoxValue(SaveList.List(item++));
-        if (!value) return false;
-        box->setValue(*value);
-    }
-    return true;
+    for (forms::CheckBox* box : {&Check6, &Check3, &Check2, &Check4, &Check5, &Check7, &Check1})
+        box->setValue(settings::checkBoxValue(SaveList.List(item++)).value_or(0));
 }
 
-// The options added after the eleven items: a file written before them, or a value
-// that is no check box's, leaves the option at its default (not ticked).
+// The options added after the eleven: a file written before them leaves each at its
+// default (not ticked).
 void Options_Form::applyAddedOptions() {
     int item = settings::kSettingsItemCount;
     for (forms::CheckBox* box : {&FlexibleSearch, &OrnateBrackets}) {
@@ -79,19 +79,31 @@ void Options_Form::applyAddedOptions() {
     }
 }
 
+void Options_Form::fallBackToDefaultSizes() {
+    ftx1.setText(std::u16string(kDefaultFtx1));
+    ftx2.setText(std::u16string(kDefaultFtx2));
+}
+
 void Options_Form::load_Click() {
     SaveList.Clear();
     const std::optional<std::string> bytes = readSettingsFile(settingsFile_);
-    if (bytes)
-        for (std::u16string& item : settings::parseSettings(*bytes)) SaveList.AddItem(std::move(item));
-    // A file too short applies nothing; a rejected value keeps the items before it.
-    if (!bytes || SaveList.ListCount() < settings::kSettingsItemCount || !applySavedOptions()) {
-        ftx1.setText(u"16");
-        ftx2.setText(u"12");
+    // Every item is checked before any is applied: a damaged file applies nothing, so
+    // that no option takes a value the user never chose.
+    std::optional<std::vector<std::u16string>> items;
+    if (bytes) items = settings::parseCheckedSettings(*bytes);
+    if (!items) {
+        fallBackToDefaultSizes();
+        std::error_code error;
+        // A first start has no file yet; a file that is there but cannot be used is told.
+        if (std::filesystem::exists(settingsFile_, error))
+            services_.messages.showOk(u"تعذّرت قراءة الخيارات المحفوظة في الملف:\n" + settingsFile_.u16string() +
+                                          u"\nالملف تالف أو لا يُقرأ، فلم يؤخذ منه شيء. اضبط الخيارات ثم احفظها ليُكتب الملف من جديد.",
+                                      u"استرجاع الخيارات");
         return;
     }
+    for (std::u16string& item : *items) SaveList.AddItem(std::move(item));
+    applySavedOptions();
     applyAddedOptions();
-
     Check8.setValue(1);
     if (Check7.value() == 1) Timer2.setInterval(kTrackingInterval);
     if (Check4.value() == 1) {

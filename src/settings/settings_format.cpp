@@ -1,5 +1,7 @@
 #include "settings/settings_format.h"
 
+#include <algorithm>
+#include <limits>
 #include <string>
 
 #include "store/win1256.h"
@@ -7,6 +9,28 @@
 namespace sahifex::settings {
 namespace {
 constexpr char16_t kItemEnd = u'*';
+
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+bool allDigits(std::u16string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
+}
+
+// A window position as a save writes it: an int in decimal, maybe negative.
+bool isPositionItem(std::u16string_view item) {
+    if (item.starts_with(u'-')) item.remove_prefix(1);
+    if (!allDigits(item) || item.size() > 10) return false;
+    long long value = 0;
+    for (char16_t c : item) value = value * 10 + (c - u'0');
+    return value <= std::numeric_limits<int>::max();
+}
+
+bool isSizeItem(std::u16string_view item) { return allDigits(item) && item.size() <= 3; }
+
+// The first item of each kind; the check boxes' items run to the end of the added ones.
+constexpr size_t kFirstSize = 2;
+constexpr size_t kFirstCheckBox = 4;
+constexpr size_t kCheckedItems = kSettingsItemCount + kAddedItemCount;
 } // namespace
 
 std::vector<std::u16string> parseSettings(std::string_view bytes) {
@@ -17,6 +41,21 @@ std::vector<std::u16string> parseSettings(std::string_view bytes) {
          end = text.find(kItemEnd, start)) {
         items.push_back(text.substr(start, end - start));
         start = end + 1;
+    }
+    return items;
+}
+
+std::optional<std::vector<std::u16string>> parseCheckedSettings(std::string_view bytes) {
+    const size_t lastEnd = bytes.rfind('*');
+    const std::string_view lineEnd = lastEnd == std::string_view::npos ? bytes : bytes.substr(lastEnd + 1);
+    if (!lineEnd.empty() && lineEnd != "\n" && lineEnd != "\r\n") return std::nullopt;
+    std::vector<std::u16string> items = parseSettings(bytes);
+    if (items.size() != kSettingsItemCount && items.size() < kCheckedItems) return std::nullopt;
+    for (size_t i = 0; i < std::min(items.size(), kCheckedItems); ++i) {
+        const bool wellFormed = i < kFirstSize        ? isPositionItem(items[i])
+                                : i < kFirstCheckBox ? isSizeItem(items[i])
+                                                     : checkBoxValue(items[i]).has_value();
+        if (!wellFormed) return std::nullopt;
     }
     return items;
 }
@@ -41,6 +80,15 @@ std::optional<int> checkBoxValue(std::u16string_view item) {
 std::u16string numberItem(int value) {
     const std::string digits = std::to_string(value);
     return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string sizeItem(std::u16string_view text, std::u16string_view fallback) {
+    std::u16string item(text);
+    for (char16_t& c : item) {
+        if (c >= u'\u0660' && c <= u'\u0669') c = static_cast<char16_t>(u'0' + (c - u'\u0660'));
+        if (c >= u'\u06F0' && c <= u'\u06F9') c = static_cast<char16_t>(u'0' + (c - u'\u06F0'));
+    }
+    return isSizeItem(item) ? item : std::u16string(fallback);
 }
 
 } // namespace sahifex::settings

@@ -74,47 +74,111 @@ TEST_F(SettingsFile, StartUpWithoutTheFileFallsBackAndLeavesTrackingOff) {
               "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=1 Check4=0 Check5=1 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=0 interval=0");
 }
 
+// The message that a settings file there could not be used.
+constexpr const char* kUnusableFile = "message:تعذّرت قراءة الخيارات المحفوظة في الملف:\n";
+
+int unusableFileMessages(const platform::fake::FakeSystem& fake) {
+    int count = 0;
+    const std::string log = fake.logLine();
+    for (size_t at = log.find(kUnusableFile); at != std::string::npos; at = log.find(kUnusableFile, at + 1))
+        ++count;
+    return count;
+}
+
 struct Restore {
     const char* what;
     std::string bytes;
     std::string options;
 };
 
-TEST_F(SettingsFile, StartUpRestoresWhatTheFileHoldsOrFallsBack) {
-    const std::string ninthIsTwo = "6240*3285*20*14*1*1*1*0*0*2*1*\r\n";
+TEST_F(SettingsFile, StartUpRestoresWhatTheFileHoldsOrFallsBackAsAWhole) {
+    const std::string saved = "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=1 OrnateBrackets=1 Check8=1 interval=700";
     const Restore cases[] = {
         {"saved with the clipboard option", "6240*3285*20*14*1*0*1*0*1*1*0*\r\n",
          "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=1 interval=700"},
-        {"saved without it", "6240*3285*16*12*0*1*0*0*0*0*1*\r\n",
+        {"saved without it", "-6240*3285*16*12*0*1*0*0*0*0*1*\r\n",
          "ftx1=16 ftx2=12 Check6=0 Check3=1 Check2=0 Check4=0 Check5=0 Check7=0 Check1=1 FlexibleSearch=0 OrnateBrackets=0 Check8=1 interval=500"},
-        {"without CR LF", "6240*3285*20*14*1*0*1*0*1*1*0*",
-         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=1 interval=700"},
-        {"UTF-8 digits where Windows-1256 text belongs",
-         "6240*3285*\xd9\xa2\xd9\xa0*14*1*0*1*0*1*1*0*\r\n",
-         "ftx1=" + store::toUtf8(store::decodeWin1256("\xd9\xa2\xd9\xa0")) +
-             " ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=1 interval=700"},
-        {"thirteen items", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*\r\n",
-         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=1 OrnateBrackets=1 Check8=1 interval=700"},
-        {"twelve items", "6240*3285*20*14*1*0*1*0*1*1*0*1*\r\n",
-         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=1 OrnateBrackets=0 Check8=1 interval=700"},
-        // An added option's value that no check box takes leaves it at its default alone.
-        {"a twelfth item 2", "6240*3285*20*14*1*0*1*0*1*1*0*2*1*\r\n",
-         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=1 Check8=1 interval=700"},
+        {"thirteen items", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*\r\n", saved},
+        {"without CR LF", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*", saved},
+        {"with LF alone", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*\n", saved},
+        {"the items of options still to come", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*x*\r\n", saved},
+        // Each damage below would apply a value nobody chose.
+        {"twelve items: a lost star", "6240*328520*14*1*0*1*0*1*1*0*1*1*\r\n", kWithoutFile},
         {"ten items", "6240*3285*20*14*1*1*1*0*1*1*\r\n", kWithoutFile},
+        {"a star more", "6240*3285*2*0*14*1*0*1*0*1*1*0*1*1*\r\n", kWithoutFile},
+        {"text after the last star", "6240*3285*20*14*1*0*1*0*1*1*0*1*11\r\n", kWithoutFile},
+        {"a size of letters", "6240*3285*2x*14*1*0*1*0*1*1*0*1*1*\r\n", kWithoutFile},
+        {"an empty size", "6240*3285**14*1*0*1*0*1*1*0*1*1*\r\n", kWithoutFile},
+        {"UTF-8 digits for a size", "6240*3285*\xd9\xa2\xd9\xa0*14*1*0*1*0*1*1*0*\r\n", kWithoutFile},
+        {"a position of letters", "6240*3x85*20*14*1*0*1*0*1*1*0*1*1*\r\n", kWithoutFile},
+        {"a position past any int", "6240*99999999999*20*14*1*0*1*0*1*1*0*1*1*\r\n", kWithoutFile},
+        {"a check box's item 2", "6240*3285*20*14*1*1*1*0*0*2*1*\r\n", kWithoutFile},
+        {"an added option's item 2", "6240*3285*20*14*1*0*1*0*1*1*0*2*1*\r\n", kWithoutFile},
+        {"a NUL for a check box", std::string("6240*3285*20*14*1*\0*1*0*0*0*0*\r\n", 32), kWithoutFile},
         {"an empty file", "", kWithoutFile},
         {"bytes of no settings", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), kWithoutFile},
-        // The items before the rejected one stay applied; nothing after it is run.
-        {"a check box's item 2", ninthIsTwo,
-         "ftx1=16 ftx2=12 Check6=1 Check3=1 Check2=1 Check4=0 Check5=0 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=0 interval=0"},
-        {"a NUL for a check box", std::string("6240*3285*20*14*1*\0*1*0*0*0*0*\r\n", 32),
-         "ftx1=16 ftx2=12 Check6=1 Check3=0 Check2=0 Check4=0 Check5=1 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=0 interval=0"},
     };
     for (const Restore& c : cases) {
         SCOPED_TRACE(c.what);
         writeBytes(file(), c.bytes);
         const Start start(folder.path());
         EXPECT_EQ(optionsOf(start.main), c.options);
+        // A file that is there and cannot be used is told, once.
+        EXPECT_EQ(unusableFileMessages(start.fake), c.options == kWithoutFile ? 1 : 0) << start.fake.logLine();
     }
+}
+
+TEST_F(SettingsFile, ASingleDamagedByteRestoresTheSavedOptionsOrNoneOfThem) {
+    // Options far from the defaults, as a save writes them.
+    writeBytes(file(), "6240*3285*20*14*1*0*1*0*1*1*0*1*1*\r\n");
+    const std::string savedLine = readBytes(file());
+    std::string savedOptions;
+    {
+        const Start start(folder.path());
+        savedOptions = optionsOf(start.main);
+        ASSERT_NE(savedOptions, kWithoutFile);
+    }
+    // The part of a line that the options make: all but the window's position.
+    const auto optionsPart = [](const std::string& line) {
+        const size_t afterPosition = line.find('*', line.find('*') + 1);
+        return afterPosition == std::string::npos ? line : line.substr(afterPosition);
+    };
+    std::vector<std::string> damaged;
+    const std::string bytes = std::string("*019-x \r\n\xc7", 10) + '\0';
+    for (size_t at = 0; at <= savedLine.size(); ++at) {
+        if (at < savedLine.size()) damaged.push_back(std::string(savedLine).erase(at, 1));
+        for (char byte : bytes) {
+            damaged.push_back(std::string(savedLine).insert(at, 1, byte));
+            if (at < savedLine.size() && savedLine[at] != byte)
+                damaged.push_back(std::string(savedLine).replace(at, 1, 1, byte));
+        }
+    }
+    for (const std::string& line : damaged) {
+        SCOPED_TRACE(::testing::PrintToString(line));
+        writeBytes(file(), line);
+        Start start(folder.path());
+        const std::string options = optionsOf(start.main);
+        const int told = unusableFileMessages(start.fake);
+        if (options == kWithoutFile && told == 1) continue;
+        EXPECT_EQ(told, 0);
+        if (options == savedOptions) continue;
+        // Else the damage made another line a save writes (a 1 for a 0, a size of other
+        // digits): the options it gave must write that very line again.
+        start.main.save.setValue(true);
+        EXPECT_EQ(optionsPart(readBytes(file())), optionsPart(line)) << options;
+    }
+}
+
+TEST_F(SettingsFile, ASizeIsSavedInTheDigitsTheNextStartTakes) {
+    {
+        Start start(folder.path());
+        start.main.ftx1.setText(u"\u0661\u0668");
+        start.main.ftx2.setText(u"كبير");
+        start.main.save.setValue(true);
+    }
+    Start next(folder.path());
+    EXPECT_EQ(optionsOf(next.main).substr(0, 15), "ftx1=18 ftx2=12");
+    EXPECT_EQ(unusableFileMessages(next.fake), 0) << next.fake.logLine();
 }
 
 TEST_F(SettingsFile, AFileOfElevenItemsPutsTheAddedOptionsBackToTheirDefaults) {

@@ -28,5 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // Only the items a save writes for a check box are taken as one.
         if (const auto value = checkBoxValue(item); value && numberItem(*value) != item) std::abort();
     }
+    // A line taken as a save's is read as the same items, and a save writes it back.
+    if (const auto checked = parseCheckedSettings(bytes)) {
+        if (*checked != items || formatSettings(*checked).substr(0, line.size() - 2) != line.substr(0, line.size() - 2))
+            std::abort();
+    }
     return 0;
 }
