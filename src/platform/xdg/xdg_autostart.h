@@ -4,6 +4,7 @@
 // every freedesktop session reads when it starts.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/autostart.h"
@@ -16,8 +17,9 @@ public:
     XdgAutostart(std::filesystem::path autostartFolder, std::filesystem::path program);
     bool setEnabled(bool enabled) override;
 
-    // The entry that starts the program, as its file holds it.
-    static std::string entryFor(const std::filesystem::path& program);
+    // The entry that starts the program, as its file holds it; nothing when the
+    // program's path cannot be written in an entry.
+    static std::optional<std::string> entryFor(const std::filesystem::path& program);
 
 private:
     std::filesystem::path entry_;
