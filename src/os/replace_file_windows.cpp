@@ -1,7 +1,6 @@
 #include "os/replace_file.h"
 
 #include <fstream>
-#include <random>
 #include <string>
 #include <system_error>
 
@@ -10,8 +9,7 @@
 namespace sahifex::os {
 namespace fs = std::filesystem;
 bool writeAndRename(const fs::path& file, std::string_view bytes) {
-    fs::path temp = file;
-    temp += L"." + std::to_wstring(std::random_device{}()) + L".tmp";
+    const fs::path temp = temporaryBeside(file);
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "os/replace_file.h"
 #include "settings/settings_files.h"
 
@@ -48,6 +54,7 @@ TEST(ReplaceFile, AFileAnotherProgramHoldsKeepsItsOldBytes) {
     EXPECT_EQ(entriesOf(folder.path()), Names{"Sahifex.ini"}) << "no temporary file is left";
 }
 #else
+// The limit's signal would end the program: the save fails instead, and says so.
 TEST(ReplaceFile, AWriteFailingHalfwayKeepsTheOldFileWhole) {
     TempFolder folder;
     const auto file = folder.path() / "Sahifex.ini";
@@ -60,7 +67,47 @@ TEST(ReplaceFile, AWriteFailingHalfwayKeepsTheOldFileWhole) {
     EXPECT_EQ(readBytes(file), old);
     EXPECT_EQ(entriesOf(folder.path()), Names{"Sahifex.ini"}) << "no temporary file is left";
 }
+
+TEST(ReplaceFile, ANewFileTakesTheUserUmaskAndAReplacedOneKeepsItsPermissions) {
+    TempFolder folder;
+    const auto file = folder.path() / "Sahifex.ini";
+    const auto permissionsOf = [&] { return std::filesystem::status(file).permissions(); };
+    using std::filesystem::perms;
+    const mode_t userUmask = umask(077);
+    ASSERT_TRUE(os::replaceFile(file, "first\r\n"));
+    EXPECT_EQ(permissionsOf(), perms::owner_read | perms::owner_write);
+    std::filesystem::remove(file);
+    umask(027);
+    ASSERT_TRUE(os::replaceFile(file, "first\r\n"));
+    EXPECT_EQ(permissionsOf(), perms::owner_read | perms::owner_write | perms::group_read);
+    std::filesystem::permissions(file, perms::owner_read | perms::owner_write | perms::others_read);
+    ASSERT_TRUE(os::replaceFile(file, "second\r\n"));
+    EXPECT_EQ(permissionsOf(), perms::owner_read | perms::owner_write | perms::others_read);
+    umask(userUmask);
+}
 #endif
+
+TEST(ReplaceFile, RemovesTheTemporaryFilesThatCutOffReplacementsLeft) {
+    TempFolder folder;
+    const auto file = folder.path() / "Sahifex.ini";
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    // Left by saves cut off an hour ago, one under way, and files that are not ours.
+    for (const char* name : {"Sahifex.ini.Ab3xY9", "Sahifex.ini.000000", "Sahifex.ini.QQQQQQ", "Sahifex.ini.bak",
+                             "Sahifex.ini.Ab3xY", "Sahifex.ini.Ab3-Y9", "Other.ini.Ab3xY9"}) {
+        writeBytes(folder.path() / name, "x");
+        if (name != std::string("Sahifex.ini.QQQQQQ")) std::filesystem::last_write_time(folder.path() / name, old);
+    }
+    std::filesystem::create_directory(folder.path() / "Sahifex.ini.Folder");
+#ifndef _WIN32
+    // Windows lets no program set a folder's time; a new folder is no less a folder.
+    std::filesystem::last_write_time(folder.path() / "Sahifex.ini.Folder", old);
+#endif
+
+    ASSERT_TRUE(os::replaceFile(file, "x*\r\n"));
+    EXPECT_EQ(entriesOf(folder.path()), (Names{"Other.ini.Ab3xY9", "Sahifex.ini", "Sahifex.ini.Ab3-Y9",
+                                              "Sahifex.ini.Ab3xY", "Sahifex.ini.Folder", "Sahifex.ini.QQQQQQ",
+                                              "Sahifex.ini.bak"}));
+}
 
 } // namespace
 } // namespace sahifex::testing

@@ -1,7 +1,6 @@
 #include "settings/settings_files.h"
 
 #include <algorithm>
-#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -77,8 +76,8 @@ HeldOpen::~HeldOpen() { CloseHandle(handle_); }
 #else
 
 FileSizeLimit::FileSizeLimit(long bytes) {
-    // A write past the limit then fails with EFBIG instead of ending the process.
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    // SIGXFSZ keeps its disposition: a write past the limit ends the tests unless the
+    // code under test sees to it itself.
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     oldSoft_ = limit.rlim_cur;
@@ -91,7 +90,6 @@ FileSizeLimit::~FileSizeLimit() {
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = oldSoft_;
     setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, oldHandler_);
 }
 
 #endif

@@ -40,7 +40,8 @@ private:
 
 #ifndef _WIN32
 // Files this process writes may grow to this many bytes at most while the object
-// lives: a write beyond fails as on a full disk, for root as for anyone.
+// lives: a write beyond fails as on a full disk, for root as for anyone, once SIGXFSZ
+// (which ends the process by default) is ignored.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(long bytes);
@@ -50,7 +51,6 @@ public:
 
 private:
     rlim_t oldSoft_ = 0;
-    void (*oldHandler_)(int) = nullptr;
 };
 #else
 // The file held open by another program that lets others read it, not replace or
