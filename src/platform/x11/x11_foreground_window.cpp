@@ -172,11 +172,30 @@ void X11ForegroundWindow::setOwnWindows(std::function<bool(unsigned long)> isOwn
     isOwnWindow_ = std::move(isOwnWindow);
 }
 
-bool X11ForegroundWindow::isOwnWindow(unsigned long window) {
-    if (isOwnWindow_) return isOwnWindow_(window);
+namespace {
+
+// The native windows of this process's QWindows.
+std::set<Window> programWindows() {
     std::set<Window> ours;
     for (QWindow* w : QGuiApplication::allWindows())
         if (w->handle()) ours.insert(static_cast<Window>(w->winId()));
+    return ours;
+}
+
+} // namespace
+
+bool focusInProgramWindow(Display* display) {
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    if (focus == None || focus == PointerRoot) return false;
+    const std::set<Window> ours = programWindows();
+    return selfOrAncestor(display, focus, [&](Window w) { return ours.count(w) > 0; });
+}
+
+bool X11ForegroundWindow::isOwnWindow(unsigned long window) {
+    if (isOwnWindow_) return isOwnWindow_(window);
+    const std::set<Window> ours = programWindows();
     return selfOrAncestor(display_, window, [&](Window w) {
         return ours.count(w) > 0 || isProgramClass(display_, w);
     });

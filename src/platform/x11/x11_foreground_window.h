@@ -23,6 +23,9 @@ struct _XDisplay; // Xlib's Display, kept out of this header so its macros stay 
 
 namespace sahifex::platform::x11 {
 
+// Whether the X input focus lies in one of this process's windows.
+bool focusInProgramWindow(_XDisplay* display);
+
 class X11ForegroundWindow : public ForegroundWindow, private QAbstractNativeEventFilter {
 public:
     // Works on Qt's own X connection; nullptr, with the reason in error, when the program

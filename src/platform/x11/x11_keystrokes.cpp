@@ -95,22 +95,26 @@ void X11Keystrokes::setWaitLimits(int firstRequestMs, int quietMs) {
     quietMs_ = quietMs;
 }
 
-bool X11Keystrokes::sendControlV(QElapsedTimer& sinceKeys) {
-    KeyCode control = keycodeOf(display_, XK_Control_L);
-    KeyCode v = keycodeOf(display_, XK_v);
+bool pressControlV(Display* display) {
+    KeyCode control = keycodeOf(display, XK_Control_L);
+    KeyCode v = keycodeOf(display, XK_v);
     if (!control || !v) {
         std::fprintf(stderr, "sahifex: the keyboard map has no %s key; the paste keystroke "
                              "cannot be sent.\n", control ? "\"v\"" : "Control");
         return false;
     }
-    sinceKeys.start();
-    bool sent = XTestFakeKeyEvent(display_, control, True, CurrentTime) &&
-                XTestFakeKeyEvent(display_, v, True, CurrentTime) &&
-                XTestFakeKeyEvent(display_, v, False, CurrentTime);
+    bool sent = XTestFakeKeyEvent(display, control, True, CurrentTime) &&
+                XTestFakeKeyEvent(display, v, True, CurrentTime) &&
+                XTestFakeKeyEvent(display, v, False, CurrentTime);
     // Control is released whatever happened, or it would stay down for the user.
-    sent = XTestFakeKeyEvent(display_, control, False, CurrentTime) && sent;
-    XSync(display_, False);
+    sent = XTestFakeKeyEvent(display, control, False, CurrentTime) && sent;
+    XSync(display, False);
     return sent;
+}
+
+bool X11Keystrokes::sendControlV(QElapsedTimer& sinceKeys) {
+    sinceKeys.start();
+    return pressControlV(display_);
 }
 
 bool X11Keystrokes::waitForFetch() {

@@ -23,6 +23,11 @@ struct _XDisplay; // Xlib's Display, kept out of this header so its macros stay 
 
 namespace sahifex::platform::x11 {
 
+// Presses Ctrl+V with XTest by the keys that give Control and "v" in the current keyboard
+// map (read each time: another program may have changed it), then releases both. False
+// when the map has no such key or the keys could not be sent.
+bool pressControlV(_XDisplay* display);
+
 class X11Keystrokes : public Keystrokes {
 public:
     // Works on Qt's own X connection (QNativeInterface::QX11Application); needs a

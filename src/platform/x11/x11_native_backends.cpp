@@ -1,5 +1,8 @@
 // The backends of the Linux program on X11.
 
+#include <QtGlobal>
+#include <cstdio>
+
 #include "os/user_folders.h"
 #include "platform/native_backends.h"
 #include "platform/x11/x11_clipboard.h"
@@ -9,6 +12,13 @@
 #include "platform/x11/x11_single_instance.h"
 #include "platform/xdg/xdg_autostart.h"
 
+#if SAHIFEX_WAYLAND_SERVICES
+#include "platform/wayland/wayland_clipboard.h"
+#include "platform/wayland/wayland_connection.h"
+#include "platform/wayland/wayland_services.h"
+#include "platform/x11/x11_display.h"
+#endif
+
 namespace sahifex::platform {
 
 namespace {
@@ -17,6 +27,36 @@ void addProblem(std::string& problems, const std::string& problem) {
     if (problem.empty()) return;
     if (!problems.empty()) problems += '\n';
     problems += problem;
+}
+
+// On a Wayland session the X services reach only XWayland programs: the clipboard, the
+// paste keys and the focus hand-back are the compositor's, each where it offers them.
+void useWaylandServices(NativeBackends& backends) {
+#if SAHIFEX_WAYLAND_SERVICES
+    std::string problems, noDisplay;
+    Display* display = x11::qtDisplay(noDisplay);
+    if (!wayland::onWaylandSession() || !display) return;
+    auto connection = wayland::connectToCompositor(problems);
+    auto clipboard = wayland::pickClipboard(connection, problems);
+    auto foreground = wayland::pickForegroundWindow(
+        [display] { return x11::focusInProgramWindow(display); });
+    auto keystrokes =
+        wayland::pickKeystrokes(connection, clipboard.get(), *foreground, display, problems);
+    if (auto layouts = wayland::pickKeyboardLayouts(keystrokes.get()))
+        backends.layouts = std::move(layouts);
+    if (keystrokes) {
+        backends.keystrokes = std::move(keystrokes);
+        backends.foregroundWindow = std::move(foreground);
+    }
+    if (clipboard) backends.clipboard = std::move(clipboard);
+    // The X services in place of a Wayland one work, for XWayland programs: only said.
+    if (!problems.empty()) std::fprintf(stderr, "sahifex: on Wayland: %s\n", problems.c_str());
+#else
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        addProblem(backends.problems,
+                   "this copy of the program was built without its Wayland services: on a "
+                   "Wayland session it tracks and pastes into XWayland programs only");
+#endif
 }
 
 } // namespace
@@ -42,6 +82,7 @@ NativeBackends createNativeBackends() {
     backends.autostart = std::make_unique<xdg::XdgAutostart>(
         os::userConfigFolder() / "autostart",
         std::filesystem::read_symlink("/proc/self/exe", unknown));
+    useWaylandServices(backends);
     return backends;
 }
 

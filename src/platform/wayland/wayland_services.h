@@ -1,0 +1,44 @@
+#pragma once
+// The Wayland services, picked one by one on a Wayland session (WAYLAND_DISPLAY set),
+// with the program's windows on XWayland. Each pick returns nullptr, with the reason
+// added to problems, where the desktop does not offer what it needs; the X11 service
+// then stays in its place (mutter, for one, bridges the X clipboard itself).
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/clipboard.h"
+#include "platform/foreground_window.h"
+#include "platform/keyboard_layouts.h"
+#include "platform/keystrokes.h"
+
+struct _XDisplay;
+
+namespace sahifex::platform::wayland {
+
+class WaylandConnection;
+class WaylandClipboard;
+
+// Whether the program runs in a Wayland session.
+bool onWaylandSession();
+
+// The connection the services share; they keep it alive.
+std::shared_ptr<WaylandConnection> connectToCompositor(std::string& problems);
+
+std::unique_ptr<WaylandClipboard> pickClipboard(std::shared_ptr<WaylandConnection> connection,
+                                                std::string& problems);
+// programHasFocus: whether a window of the program has the keyboard focus.
+std::unique_ptr<ForegroundWindow> pickForegroundWindow(std::function<bool()> programHasFocus);
+// Needs the Wayland clipboard: the editor's fetch of its text says the paste arrived.
+// xDisplay, for XTest when the compositor offers no key route: XWayland editors only.
+std::unique_ptr<Keystrokes> pickKeystrokes(std::shared_ptr<WaylandConnection> connection,
+                                           WaylandClipboard* clipboard,
+                                           ForegroundWindow& foreground, _XDisplay* xDisplay,
+                                           std::string& problems);
+// Where the keys go by key codes the layout is never switched: there is no Wayland
+// interface for it, and the paste does not need it. nullptr where the keys need the X
+// layouts (XTest).
+std::unique_ptr<KeyboardLayouts> pickKeyboardLayouts(const Keystrokes* keystrokes);
+
+} // namespace sahifex::platform::wayland

@@ -1,0 +1,41 @@
+#pragma once
+// The Wayland desktop of a test session (scripts/wayland-session): which window has the
+// focus, asked of the compositor itself (swaymsg under sway, a KWin script under KWin),
+// since no Wayland client can see another's windows.
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "process.h"
+
+namespace sahifex::e2e {
+
+// "sway" or "kwin", as the session says.
+std::string compositorName();
+
+// The title of the window that has the keyboard focus; "" when none has it.
+std::string focusedWindowTitle();
+
+// mousepad on a file of its own, as a native Wayland program or an XWayland one; ended
+// by its PID when the object goes.
+class WaylandEditor {
+public:
+    enum class Kind { Native, XWayland };
+    WaylandEditor(Kind kind, const std::filesystem::path& file, const std::string& text);
+    ~WaylandEditor();
+    // Waits until its window has the focus; false when it did not get it in time.
+    bool waitForFocus(std::chrono::milliseconds limit = std::chrono::seconds(10));
+    bool hasFocus() const;
+    // The file's bytes as last saved.
+    std::string savedText() const;
+    pid_t pid() const { return process_->pid(); }
+    const std::filesystem::path& file() const { return file_; }
+
+private:
+    std::filesystem::path file_;
+    std::unique_ptr<Process> process_;
+};
+
+} // namespace sahifex::e2e

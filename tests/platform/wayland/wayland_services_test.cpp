@@ -1,0 +1,191 @@
+// The Wayland clipboard and paste against a real compositor and a real mousepad, native
+// (GDK_BACKEND=wayland) and on XWayland.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QRasterWindow>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include "platform/wayland/key_routes.h"
+#include "platform/wayland/wayland_clipboard.h"
+#include "platform/wayland/wayland_connection.h"
+#include "platform/wayland/wayland_foreground_window.h"
+#include "platform/wayland/wayland_keystrokes.h"
+#include "platform/x11/x11_display.h"
+#include "platform/x11/x11_foreground_window.h"
+#include "wayland_desktop.h"
+
+using namespace sahifex::platform::wayland;
+using sahifex::e2e::WaylandEditor;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::u16string kVerse = u"\uFD3Fبِسْمِ ٱللَّهِ ٱلرَّحْمَٰنِ ٱلرَّحِيمِ\uFD3E الفاتحة:1";
+
+std::string utf8(const std::u16string& text) { return QString::fromStdU16String(text).toStdString(); }
+
+// Runs the event loop (the services' reads and writes live there) until done() holds.
+bool serveUntil(const std::function<bool()>& done, int limitMs = 5000) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.elapsed() > limitMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+class WaylandServices : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        connection = WaylandConnection::open("", error);
+        ASSERT_TRUE(connection) << error;
+        clipboard = WaylandClipboard::create(connection, error);
+        ASSERT_TRUE(clipboard) << error;
+        route = virtualKeyboardRoute(connection, error);
+        if (!route) route = fakeInputRoute(connection, error);
+        ASSERT_TRUE(route) << error;
+        dir = fs::temp_directory_path() /
+              ("sahifex-wayland-" + std::to_string(getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // The keystrokes as the program makes them: the hand-back waits for our focus to go.
+    std::unique_ptr<WaylandKeystrokes> keystrokes() {
+        std::string error;
+        Display* display = sahifex::platform::x11::qtDisplay(error);
+        foreground = std::make_unique<WaylandForegroundWindow>(
+            [display] { return sahifex::platform::x11::focusInProgramWindow(display); });
+        std::string unused;
+        auto own = virtualKeyboardRoute(connection, unused);
+        if (!own) own = fakeInputRoute(connection, unused);
+        return std::make_unique<WaylandKeystrokes>(*clipboard, *foreground, std::move(own));
+    }
+
+    // Saves the editor's text (Ctrl+S) and returns the file's bytes once they changed.
+    std::string savedAfterChange(WaylandEditor& editor, const std::string& before) {
+        route->pressWithControl(keys::kS);
+        std::string saved = before;
+        serveUntil([&] { return (saved = editor.savedText()) != before; });
+        return saved;
+    }
+
+    std::shared_ptr<WaylandConnection> connection;
+    std::unique_ptr<WaylandClipboard> clipboard;
+    std::unique_ptr<KeyRoute> route;
+    std::unique_ptr<WaylandForegroundWindow> foreground;
+    fs::path dir;
+};
+
+TEST_F(WaylandServices, CopyInNativeEditorIsReadWithoutFocus) {
+    const std::string text = "بسم الله الرحمن الرحيم";
+    WaylandEditor editor(WaylandEditor::Kind::Native, dir / "copy.txt", text);
+    ASSERT_TRUE(editor.waitForFocus());
+    route->pressWithControl(keys::kA);
+    route->pressWithControl(keys::kC);
+    EXPECT_TRUE(serveUntil([&] { return utf8(clipboard->text()) == text; }))
+        << "read: " << utf8(clipboard->text());
+}
+
+TEST_F(WaylandServices, VersePastesByteExactIntoNativeEditorAfterOurWindowHides) {
+    WaylandEditor editor(WaylandEditor::Kind::Native, dir / "paste.txt", "");
+    ASSERT_TRUE(editor.waitForFocus());
+    // The program's window has the focus, as when the user chose the verse in it.
+    QRasterWindow ours;
+    ours.resize(300, 200);
+    ours.show();
+    ours.requestActivate();
+    ASSERT_TRUE(serveUntil([&] { return !editor.hasFocus(); }));
+    ours.hide();
+
+    auto paste = keystrokes();
+    ASSERT_TRUE(clipboard->setText(kVerse));
+    EXPECT_TRUE(paste->sendKeysAndWait("^v"));
+    EXPECT_EQ(savedAfterChange(editor, ""), utf8(kVerse));
+}
+
+TEST_F(WaylandServices, EditorThatNeverFetchesMakesThePasteFalseAndKeepsTheVerse) {
+    WaylandEditor editor(WaylandEditor::Kind::Native, dir / "stopped.txt", "");
+    ASSERT_TRUE(editor.waitForFocus());
+    auto paste = keystrokes();
+    ASSERT_TRUE(clipboard->setText(kVerse));
+    kill(editor.pid(), SIGSTOP);
+    const bool fetched = paste->sendKeysAndWait("^v");
+    kill(editor.pid(), SIGCONT);
+    EXPECT_FALSE(fetched);
+    EXPECT_TRUE(clipboard->holdsOwnText());
+    EXPECT_EQ(clipboard->text(), kVerse);
+}
+
+TEST_F(WaylandServices, AnotherOwnerTakesTheClipboardAndNothingIsPasted) {
+    std::string error;
+    auto otherConnection = WaylandConnection::open("", error);
+    ASSERT_TRUE(otherConnection) << error;
+    auto other = WaylandClipboard::create(std::move(otherConnection), error);
+    ASSERT_TRUE(other) << error;
+    auto paste = keystrokes();
+
+    ASSERT_TRUE(clipboard->setText(kVerse));
+    ASSERT_TRUE(serveUntil([&] { return other->text() == kVerse; }));
+    ASSERT_TRUE(other->setText(u"كلمة"));
+    EXPECT_TRUE(serveUntil([&] { return clipboard->text() == u"كلمة"; }));
+    EXPECT_FALSE(clipboard->holdsOwnText());
+    EXPECT_FALSE(paste->sendKeysAndWait("^v"));
+}
+
+TEST_F(WaylandServices, LongCopiedTextIsReadOnlyUpToTheLimitInWholeCharacters) {
+    std::string error;
+    auto other = WaylandClipboard::create(WaylandConnection::open("", error), error);
+    ASSERT_TRUE(other) << error;
+    // Three bytes each: the limit falls inside a character.
+    const std::u16string euros(100'000, u'\u20AC');
+    ASSERT_TRUE(other->setText(euros));
+    ASSERT_TRUE(serveUntil([&] { return !clipboard->text().empty(); }));
+    EXPECT_EQ(clipboard->text(), euros.substr(0, WaylandClipboard::kReadLimitBytes / 3));
+}
+
+TEST_F(WaylandServices, StoppedCompositorNeitherHangsTheSetNorThePaste) {
+    const pid_t compositor = std::stoi(std::getenv("WAYLAND_SESSION_PID"));
+    auto paste = keystrokes();
+    kill(compositor, SIGSTOP);
+    const bool set = clipboard->setText(kVerse);
+    const bool fetched = paste->sendKeysAndWait("^v");
+    clipboard->text();
+    kill(compositor, SIGCONT);
+    EXPECT_TRUE(set); // asked; the compositor takes it when it runs again
+    EXPECT_FALSE(fetched);
+}
+
+TEST(WaylandConnection, CompositorThatNeverAnswersIsGivenUp) {
+    // A socket that takes the connection and never says a word.
+    const fs::path socketPath =
+        fs::temp_directory_path() / ("sahifex-silent-" + std::to_string(getpid()));
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(listener, 1), 0);
+
+    std::string error;
+    auto connection = WaylandConnection::open(socketPath.string(), error, 300);
+    close(listener);
+    fs::remove(socketPath);
+    EXPECT_FALSE(connection);
+    EXPECT_EQ(error, "the Wayland compositor does not answer");
+}
+
+} // namespace
