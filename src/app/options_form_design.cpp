@@ -164,7 +164,8 @@ void Options_Form::design() {
     // Side by side in the row that the window shows when the command word opens the
     // panel; the font size frame lies below them.
     check(FlexibleSearch, u"بحث مرن", 1155, 900, 1110);
-    FlexibleSearch.setToolTipText(u"لا يفرّق بين أ وإ وآ وٱ وا، ولا بين ى وي، ولا بين ة وه، ولا بين ؤ وئ وء");
+    FlexibleSearch.setToolTipText(
+        u"لا يفرّق بين صور الهمزة ولا بين ى وي ولا بين ة وه، ويتجاوز التشكيل والتطويل والترقيم حول الكلمة، ويقرأ ی وک الفارسيتين والأرقام ١٢٣ في المرجع");
     check(OrnateBrackets, u"أقواس \uFD3F \uFD3E", 45, 900, 1110);
     OrnateBrackets.setToolTipText(u"ترسل الآية بين القوسين \uFD3F \uFD3E بدل [ ]");
     for (forms::CheckBox* box : {&Check9, &Check1, &Check2, &Check7, &Check5, &Check6, &Check3,

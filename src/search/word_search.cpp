@@ -6,8 +6,9 @@
 #include "app/main_window_values.h"
 #include "app/options_form.h"
 #include "app/notice_panel.h"
-#include "search/letter_folding.h"
+#include "store/letter_folding.h"
 #include "search/line_match.h"
+#include "store/lenient_text.h"
 #include "store/utf.h"
 #include "store/win1256.h"
 
@@ -34,7 +35,10 @@ std::u16string trimSpaces(std::u16string_view text) {
 void Options_Form::Text1_KeyPress(int16_t& keyAscii) {
     // The view hands over the UTF-16 code unit of the typed character, so the character
     // is the key code itself: no code page lies between them.
-    const auto key = static_cast<char16_t>(keyAscii);
+    // The flexible search takes Persian and Urdu letters as the Arabic ones they stand for.
+    const char16_t typed = static_cast<char16_t>(keyAscii);
+    const char16_t key = FlexibleSearch.value() == 1 ? store::arabicLetter(typed) : typed;
+    if (key != typed) keyAscii = static_cast<int16_t>(key);
     const bool letter = key >= kFirstLetter && key <= kLastLetter;
     if (key != kEnter && key != kBackspace && !letter) {
         keyAscii = 0;
@@ -44,6 +48,8 @@ void Options_Form::Text1_KeyPress(int16_t& keyAscii) {
 }
 
 void Options_Form::Command1_Click() {
+    // The flexible search forgives the word's diacritics, tatweel and punctuation.
+    if (FlexibleSearch.value() == 1) Text1.setText(store::lenientText(Text1.text()));
     if (Text1.text().empty()) return;
     if (StartIt.visible()) return;
     // The search by number holds the verse files while it yields; a search started by
@@ -102,12 +108,12 @@ void Options_Form::Command1_Click() {
     // keep the files' own text.
     const bool flexible = FlexibleSearch.value() == 1;
     if (flexible)
-        for (search::LineTest& test : tests) test.text = search::foldLetters(test.text);
+        for (search::LineTest& test : tests) test.text = store::foldLetters(test.text);
     try {
         const store::VerseTexts files = channels_.readWhole(services_.programDir);
         // A line is decoded only when it becomes a row.
         for (const search::MatchedLine& match :
-             search::matchLines(files, tests, flexible ? &search::win1256LetterFold() : nullptr)) {
+             search::matchLines(files, tests, flexible ? &store::win1256LetterFold() : nullptr)) {
             const std::string_view plain = match.plain;
             std::u16string row = store::decodeWin1256(
                 plain.size() > kSurahCodeLength ? plain.substr(kSurahCodeLength) : std::string_view());

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "store/lenient_text.h"
 #include "store/win1256.h"
 
 namespace sahifex::settings {
@@ -84,10 +85,7 @@ std::u16string numberItem(int value) {
 
 std::u16string sizeItem(std::u16string_view text, std::u16string_view fallback) {
     std::u16string item(text);
-    for (char16_t& c : item) {
-        if (c >= u'\u0660' && c <= u'\u0669') c = static_cast<char16_t>(u'0' + (c - u'\u0660'));
-        if (c >= u'\u06F0' && c <= u'\u06F9') c = static_cast<char16_t>(u'0' + (c - u'\u06F0'));
-    }
+    for (char16_t& c : item) c = store::asciiDigit(c);
     return isSizeItem(item) ? item : std::u16string(fallback);
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/options_form.h"
 #include "bar/top_bar.h"
+#include "store/lenient_text.h"
 #include "store/win1256.h"
 #include "tracking/numeric_text.h"
 #include "app/own_clipboard_text.h"
@@ -96,6 +97,8 @@ void Options_Form::Timer2_Timer() {
     try {
         Text1.setText(clipText);
         program_.LastClipText = Text1.text();
+        // The flexible search takes a word or a reference as people copy them.
+        if (FlexibleSearch.value() == 1) Text1.setText(store::lenientCopy(Text1.text()));
         if (takeReference(*this, Text1.text())) {
             SerachByNumber.setValue(true); // on success it empties Text1
             scanned = 1;

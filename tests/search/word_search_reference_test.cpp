@@ -11,6 +11,7 @@
 #include <set>
 #include <sstream>
 
+#include "store/lenient_text.h"
 #include "store/verse_channels.h"
 #include "store/win1256.h"
 #include "support/app_fixture.h"
@@ -165,8 +166,12 @@ struct AgainstTheReference : AppFixture {
                 for (bool withPrefixes : {false, true}) {
                     // The command word opens the options panel: no search to compare.
                     if (!partOfWord && trimmed(word) == u"خيارات") continue;
+                    // The flexible search reads the word as written (its own tests show
+                    // how); a word of nothing but spaces or marks is no search.
+                    const std::u16string term = flexible ? sahifex::store::lenientText(word) : word;
+                    if (term.empty()) continue;
                     const Mode mode{partOfWord, withPrefixes, flexible};
-                    const Rows expected = referenceRows(pairs, word, mode);
+                    const Rows expected = referenceRows(pairs, term, mode);
                     const Rows rows = search(word, mode);
                     EXPECT_TRUE(rows == expected)
                         << "\"" << utf8(word) << "\" " << (partOfWord ? "part of a word" : "whole word")

@@ -97,6 +97,17 @@ TEST_F(WordSearch, KeyFilterDiscardsLatinDigitsSpacesPunctuationAndDiacritics) {
     EXPECT_TRUE(main.List1.items().empty()); // no key started a search
 }
 
+TEST_F(WordSearch, UnderTheFlexibleSearchPersianAndUrduLettersAreTypedAsTheArabicOnes) {
+    const std::u16string persian = u"\u06CC\u06D0\u06CD\u06A9\u06D5\u06C1\u06C0";
+    std::u16string typed;
+    for (const bool flexible : {false, true}) {
+        main.FlexibleSearch.setValue(flexible ? 1 : 0);
+        for (char16_t c : persian) typed += static_cast<char16_t>(keyThroughFilter(main, c));
+        typed += u'|';
+    }
+    EXPECT_EQ(utf8(typed), utf8(std::u16string(7, u'\0') + u"|يييكههه|"));
+}
+
 TEST_F(WordSearch, EnterStartsTheSearchAndIsNotDiscarded) {
     main.Text1.setText(u"القيوم");
     EXPECT_EQ(keyThroughFilter(main, 13), 13);

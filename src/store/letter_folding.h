@@ -10,10 +10,10 @@
 
 #include "store/byte_pattern.h"
 
-namespace sahifex::search {
+namespace sahifex::store {
 
 std::u16string foldLetters(std::u16string_view text);
 // The same folding on Windows-1256 bytes.
 const store::ByteFold& win1256LetterFold();
 
-} // namespace sahifex::search
+} // namespace sahifex::store

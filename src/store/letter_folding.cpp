@@ -1,8 +1,8 @@
-#include "search/letter_folding.h"
+#include "store/letter_folding.h"
 
 #include "store/win1256.h"
 
-namespace sahifex::search {
+namespace sahifex::store {
 namespace {
 
 char16_t foldLetter(char16_t c) {
@@ -39,4 +39,4 @@ const store::ByteFold& win1256LetterFold() {
     return fold;
 }
 
-} // namespace sahifex::search
+} // namespace sahifex::store
