@@ -1,5 +1,7 @@
 // Copy tracking: a word copied in the editor, and what the program does with it.
 
+#include <fstream>
+
 #include "e2e_fixture.h"
 
 namespace sahifex::e2e {
@@ -75,6 +77,17 @@ TEST_F(Tracking, LatinTextAndWordsEndingInADiacriticStartNothing) {
     // Tracking ran all along: the plain word is found.
     copyLine(3);
     EXPECT_EQ(editorTextAfterChange(), "hello world\nالصَّمَدُ\n" + verseOf("الصمد"));
+}
+
+TEST_F(Tracking, UnderTheFlexibleSearchAWordCopiedFromAVocalizedTextPastesItsVerse) {
+    scene = std::make_unique<E2eSession>("hello\nالصَّمَدُ");
+    // Saved with the clipboard option (tracking at start) and the flexible search ticked.
+    std::ofstream(scene->programDir() / "Sahifex.ini", std::ios::binary) << "0*0*16*12*0*0*0*0*1*1*0*1*0*\r\n";
+    scene->startProgram();
+    scene->clickIntoEditor();
+    copyLine(2);
+    EXPECT_EQ(editorTextAfterChange(), "hello\n" + verseOf("الصمد"));
+    EXPECT_TRUE(scene->editorHasFocus());
 }
 
 } // namespace
