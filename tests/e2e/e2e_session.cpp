@@ -20,7 +20,7 @@ void writeFile(const fs::path& file, const std::string& bytes) {
 
 } // namespace
 
-E2eSession::E2eSession(const std::string& editorText) {
+E2eSession::E2eSession(const std::string& editorText, bool openFirstEditor) {
     if (std::getenv("DISPLAY") == nullptr)
         throw std::runtime_error("no DISPLAY: run the end-to-end tests inside scripts/x11-session");
     if (const char* installed = std::getenv("SAHIFEX_E2E_INSTALLED_PROGRAM")) {
@@ -30,7 +30,10 @@ E2eSession::E2eSession(const std::string& editorText) {
     } else {
         // The program's folder is the executable's: a copy of its own, beside the verse
         // files, where no settings file of another run lies.
-        programDir_ = dir_ / "program";
+        // Under KWin, the folder the session granted the fake input to (the paste keys).
+        const char* granted = std::getenv("WAYLAND_SESSION_PROGRAM_DIR");
+        programDir_ = granted ? fs::path(granted) : dir_ / "program";
+        fs::remove_all(programDir_);
         programPath_ = programDir_ / "sahifex";
         fs::create_directories(programDir_);
         fs::copy_file(SAHIFEX_PROGRAM, programPath_);
@@ -45,14 +48,15 @@ E2eSession::E2eSession(const std::string& editorText) {
     env_["XDG_CONFIG_HOME"] = home / "config";
     env_["XDG_DATA_HOME"] = home / "data";
     env_["XDG_CACHE_HOME"] = home / "cache";
-    env_["XDG_RUNTIME_DIR"] = "";
+    // A Wayland session's socket lies in the runtime folder.
+    if (!std::getenv("WAYLAND_DISPLAY")) env_["XDG_RUNTIME_DIR"] = "";
     env_["GSETTINGS_BACKEND"] = "memory"; // no dconf, no first-run state
     env_["NO_AT_BRIDGE"] = "1";
     env_["DBUS_SESSION_BUS_ADDRESS"] = ""; // no running mousepad to hand the file to
     env_["QT_QPA_PLATFORM"] = "xcb";
     env_["LANG"] = "C.UTF-8";
 
-    openEditor(editorText);
+    if (openFirstEditor) openEditor(editorText);
 }
 
 int E2eSession::openEditor(const std::string& editorText) {

@@ -22,8 +22,9 @@ inline constexpr auto kStepLimit = 5s;
 
 class E2eSession {
 public:
-    // Starts mousepad on a file holding editorText; the program is started apart.
-    explicit E2eSession(const std::string& editorText);
+    // Starts mousepad on a file holding editorText; the program is started apart. On a
+    // Wayland session the test opens its editors itself (WaylandEditor): openEditor false.
+    explicit E2eSession(const std::string& editorText, bool openEditor = true);
     ~E2eSession();
     E2eSession(const E2eSession&) = delete;
     E2eSession& operator=(const E2eSession&) = delete;

@@ -20,7 +20,8 @@ std::string environmentValue(const char* name) {
 
 // sway's tree: the node marked focused, anywhere below this one.
 std::string focusedIn(const QJsonObject& node) {
-    if (node.value("focused").toBool() && node.value("type").toString() == "con")
+    const QString type = node.value("type").toString();
+    if (node.value("focused").toBool() && (type == "con" || type == "floating_con"))
         return node.value("name").toString().toStdString();
     for (const char* children : {"nodes", "floating_nodes"})
         for (const auto& child : node.value(children).toArray())
@@ -41,39 +42,44 @@ std::string fileText(const std::filesystem::path& file) {
     return bytes.str();
 }
 
-// KWin prints what a script prints into its log: a script that prints the active
-// window's caption between two marks of its own.
-std::string kwinFocusedTitle() {
+// Runs a KWin script (its body given) and returns what it printed between two marks of
+// its own: KWin prints what a script prints into its log.
+std::string runKwinScript(const std::string& printedExpression, const std::string& body = "") {
     static int scripts = 0;
-    const std::string mark = "SAHIFEX-ACTIVE-" + std::to_string(++scripts) + ":";
+    const std::string mark = "SAHIFEX-SCRIPT-" + std::to_string(getpid()) + "-" +
+                             std::to_string(++scripts) + ":";
     const std::filesystem::path script =
-        std::filesystem::temp_directory_path() / ("sahifex-active-" + std::to_string(getpid()) +
-                                                  "-" + std::to_string(scripts) + ".js");
-    std::ofstream(script) << "print(\"" << mark
-                          << "\" + (workspace.activeClient ? workspace.activeClient.caption : "
-                             "\"\") + \":END\");\n";
+        std::filesystem::temp_directory_path() / (mark.substr(0, mark.size() - 1) + ".js");
+    std::ofstream(script) << body << "print(\"" << mark << "\" + (" << printedExpression
+                          << ") + \":END\");\n";
     std::filesystem::permissions(script, std::filesystem::perms::others_read,
                                  std::filesystem::perm_options::add);
-    const std::string name = "sahifex_active_" + std::to_string(scripts);
-    run({"gdbus", "call", "--session", "--dest", "org.kde.KWin", "--object-path", "/Scripting",
-         "--method", "org.kde.kwin.Scripting.loadScript", script.string(), name});
-    run({"gdbus", "call", "--session", "--dest", "org.kde.KWin", "--object-path", "/Scripting",
-         "--method", "org.kde.kwin.Scripting.start"});
-    std::string title;
+    const std::string name = "sahifex_script_" + std::to_string(scripts);
+    const std::vector<std::string> call = {"gdbus", "call", "--session", "--dest",
+                                           "org.kde.KWin", "--object-path", "/Scripting",
+                                           "--method"};
+    auto method = [&](const std::string& which, std::vector<std::string> args) {
+        std::vector<std::string> argv = call;
+        argv.push_back("org.kde.kwin.Scripting." + which);
+        argv.insert(argv.end(), args.begin(), args.end());
+        run(argv);
+    };
+    method("loadScript", {script.string(), name});
+    method("start", {});
+    std::string printed;
     waitUntil(
         [&] {
             const std::string log = fileText(environmentValue("WAYLAND_SESSION_LOG"));
             const size_t at = log.rfind(mark);
             if (at == std::string::npos) return false;
             const size_t start = at + mark.size();
-            title = log.substr(start, log.find(":END", start) - start);
+            printed = log.substr(start, log.find(":END", start) - start);
             return true;
         },
         std::chrono::seconds(2));
-    run({"gdbus", "call", "--session", "--dest", "org.kde.KWin", "--object-path", "/Scripting",
-         "--method", "org.kde.kwin.Scripting.unloadScript", name});
+    method("unloadScript", {name});
     std::filesystem::remove(script);
-    return title;
+    return printed;
 }
 
 } // namespace
@@ -82,8 +88,19 @@ std::string compositorName() { return environmentValue("WAYLAND_SESSION_COMPOSIT
 
 std::string focusedWindowTitle() {
     if (compositorName() == "sway") return swayFocusedTitle();
-    if (compositorName() == "kwin") return kwinFocusedTitle();
+    if (compositorName() == "kwin")
+        return runKwinScript("workspace.activeClient ? workspace.activeClient.caption : \"\"");
     throw std::runtime_error("not in a session of scripts/wayland-session");
+}
+
+void focusWindowTitled(const std::string& part) {
+    if (compositorName() == "sway") {
+        run({"swaymsg", "[title=\"" + part + "\"] focus"});
+    } else {
+        runKwinScript("\"\"", "for (const c of workspace.clientList())\n"
+                               "    if (c.caption.indexOf(\"" + part + "\") >= 0)\n"
+                               "        workspace.activeClient = c;\n");
+    }
 }
 
 WaylandEditor::WaylandEditor(Kind kind, const std::filesystem::path& file,

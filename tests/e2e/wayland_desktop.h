@@ -17,6 +17,8 @@ std::string compositorName();
 
 // The title of the window that has the keyboard focus; "" when none has it.
 std::string focusedWindowTitle();
+// Gives the focus to the window whose title holds `part`, as a click into it would.
+void focusWindowTitled(const std::string& part);
 
 // mousepad on a file of its own, as a native Wayland program or an XWayland one; ended
 // by its PID when the object goes.
@@ -28,6 +30,8 @@ public:
     // Waits until its window has the focus; false when it did not get it in time.
     bool waitForFocus(std::chrono::milliseconds limit = std::chrono::seconds(10));
     bool hasFocus() const;
+    // Gives it the focus, as the user's click into it would.
+    void focus() const { focusWindowTitled(file_.filename().string()); }
     // The file's bytes as last saved.
     std::string savedText() const;
     pid_t pid() const { return process_->pid(); }

@@ -1,0 +1,88 @@
+// The program in a Wayland session (scripts/wayland-session), its windows on XWayland, a
+// native mousepad as the user's editor: what the user types or copies, and what arrives.
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+
+#include "e2e_fixture.h"
+#include "platform/wayland/key_routes.h"
+#include "platform/wayland/wayland_connection.h"
+#include "wayland_desktop.h"
+
+namespace sahifex::e2e {
+namespace {
+
+using platform::wayland::KeyRoute;
+using platform::wayland::WaylandConnection;
+namespace keys = platform::wayland::keys;
+namespace fs = std::filesystem;
+
+class WaylandDesktop : public ::testing::Test {
+protected:
+    // The test's own keys into the native editor: the same routes the program takes.
+    KeyRoute& keys() {
+        if (keys_) return *keys_;
+        std::string error;
+        connection_ = WaylandConnection::open("", error);
+        if (connection_) keys_ = platform::wayland::virtualKeyboardRoute(connection_, error);
+        if (connection_ && !keys_) keys_ = platform::wayland::fakeInputRoute(connection_, error);
+        if (!keys_) throw std::runtime_error("no keys for the test: " + error);
+        return *keys_;
+    }
+
+    // A native editor with the text, then the program, which takes the focus; tracking on
+    // when asked (a settings file starts it).
+    void startScene(const std::string& editorText, bool tracking = false) {
+        scene = std::make_unique<E2eSession>("", false);
+        editor = std::make_unique<WaylandEditor>(WaylandEditor::Kind::Native,
+                                                 scene->programDir() / "document.txt",
+                                                 editorText);
+        ASSERT_TRUE(editor->waitForFocus()) << "the editor's window comes up with the focus";
+        if (tracking)
+            std::ofstream(scene->programDir() / "Sahifex.ini", std::ios::binary)
+                << "0*0*16*12*0*0*0*0*1*1*0*\r\n";
+        scene->startProgram();
+    }
+
+    // Selects the editor's whole text and copies it, with the program unfocused.
+    void copyAllInEditor() {
+        ASSERT_TRUE(editor->hasFocus());
+        keys().pressWithControl(keys::kA);
+        keys().pressWithControl(keys::kC);
+    }
+
+    // The editor's text once its title shows a change, saved; "" when nothing changed.
+    std::string editorTextAfterChange() {
+        const std::string before = editor->savedText();
+        if (!waitUntil([&] { return focusedWindowTitle().rfind('*', 0) == 0; }, kStepLimit,
+                       100ms))
+            return "";
+        keys().pressWithControl(keys::kS);
+        std::string saved;
+        waitUntil([&] { return (saved = editor->savedText()) != before; }, kStepLimit);
+        return saved;
+    }
+
+    std::unique_ptr<E2eSession> scene;
+    std::unique_ptr<WaylandEditor> editor;
+
+private:
+    std::shared_ptr<WaylandConnection> connection_;
+    std::unique_ptr<KeyRoute> keys_;
+};
+
+TEST_F(WaylandDesktop, AReferenceCopiedInTheNativeEditorPastesTheNextVerse) {
+    startScene("البقرة:255", true);
+    // The user goes back to the editor; the program keeps running unfocused.
+    editor->focus();
+    ASSERT_TRUE(editor->waitForFocus()) << "the editor has the focus again";
+    copyAllInEditor();
+    const std::string next = verses().at(2, 256).vocalized + " -  " + surahNameOf(2) + ":256";
+    EXPECT_EQ(editorTextAfterChange(), next);
+}
+
+} // namespace
+} // namespace sahifex::e2e
