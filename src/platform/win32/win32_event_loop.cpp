@@ -47,6 +47,8 @@ int Win32EventLoop::run() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    // Asked to end (WM_QUIT): what the program still owes others goes first.
+    if (beforeExit) beforeExit();
     return static_cast<int>(message.wParam);
 }
 

@@ -41,8 +41,15 @@ bool Win32SingleInstance::claim() {
     const std::wstring className = windowClass(name_);
     knockWindow_ = std::make_unique<MessageWindow>(
         className.c_str(), [this](UINT message, WPARAM, LPARAM, LRESULT& result) {
-            if (message != kComeForward) return false;
-            if (onSecondStart) runHandler(onSecondStart);
+            if (message == kComeForward) {
+                if (onSecondStart) runHandler(onSecondStart);
+            } else if (message == WM_CLOSE) {
+                // The installer or the uninstaller asks the program to end before it
+                // replaces or removes its files.
+                PostQuitMessage(0);
+            } else {
+                return false;
+            }
             result = 0;
             return true;
         });

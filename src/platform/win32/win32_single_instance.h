@@ -1,6 +1,7 @@
 #pragma once
 // One running copy per user session: a named mutex; a later start knocks on the running
-// copy's hidden window, which brings its main window forward.
+// copy's hidden window, which brings its main window forward. A WM_CLOSE sent to that
+// window (class "<name>.Running", message-only) ends the running copy.
 
 #include <memory>
 

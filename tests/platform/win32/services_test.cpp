@@ -105,6 +105,21 @@ TEST(SingleInstance, NameIsFreeAgainWhenTheCopyEnds) {
     EXPECT_TRUE(later.claim());
 }
 
+// What the uninstaller does to a running copy: WM_CLOSE to the window it finds by class.
+TEST(SingleInstance, CloseToTheRunningCopysWindowEndsItsLoopAfterItsLastWords) {
+    Win32SingleInstance running(L"SahifexTest3");
+    ASSERT_TRUE(running.claim());
+    Win32EventLoop loop([] { FAIL() << "a requested end is not the abrupt one"; });
+    bool lastWords = false;
+    loop.beforeExit = [&] { lastWords = true; };
+    const HWND window = FindWindowExW(HWND_MESSAGE, nullptr, L"SahifexTest3.Running", nullptr);
+    ASSERT_NE(window, nullptr);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(loop.run(), 0);
+    EXPECT_TRUE(lastWords);
+    EXPECT_TRUE(IsWindow(window)) << "the window stays until the copy ends";
+}
+
 TEST(Topmost, FormsWindowStaysAboveOthers) {
     OwnWindow window;
     forms::Form form("Top_Bar");
