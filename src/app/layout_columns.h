@@ -1,6 +1,9 @@
 #pragma once
-// Where the result area lies in the window's two layouts, so that every control they
-// show lies inside the window.
+// Where the result area lies in the window's two layouts, and how tall the window is
+// for what it shows, so that every control it shows lies whole inside the window and
+// the window whole on the screen.
+
+namespace sahifex::forms { class PictureBox; }
 
 namespace sahifex::app {
 
@@ -12,5 +15,16 @@ void arrangeOneColumn(Options_Form& form, int windowWidth);
 // Two columns across a window of this width: the search strip and the result list on
 // the left; the verse with its send strip and the status strip on the right.
 void arrangeTwoColumns(Options_Form& form, int windowWidth);
+
+// The window fitted to the chosen verse: its send strip under it and the status strip
+// at the window's bottom edge. A verse too tall for the screen is shown in a smaller font.
+void fitWindowToVerse(Options_Form& form);
+// After a layout switch: the layout's height, or more when the verse, its strips and
+// the hint under them need it.
+void fitWindowToLayout(Options_Form& form);
+// A panel (the options or the multi-verse panel) in the result area, under the search
+// strip and down to the window's bottom edge, so that it hides whole whatever lies
+// there; the window grows to hold the panel's controls.
+void placePanel(Options_Form& form, forms::PictureBox& panel);
 
 } // namespace sahifex::app

@@ -23,18 +23,12 @@ constexpr int kNarrowWidth = 4650;  // where the narrowing ends
 constexpr int kLowerPanelOffset = 400;
 constexpr int kRuleLeftNarrow = 30;
 
-// Moves a panel up from the bottom of the window into its place in the layout; in a
-// window of any other height it lands at the top. It yields before each step.
+// Moves a panel up from the window's bottom edge into the place it was given. It
+// yields before each step.
 void slidePanel(Options_Form& f, forms::Control& panel) {
-    double start = 0, end = 0;
-    if (f.height() == kNarrowHeight) {
-        start = 3840;
-        end = 2100;
-    } else if (f.height() == kWideHeight) {
-        start = 1755;
-        end = 415;
-    }
-    for (double t = start; t >= end; t -= 0.5) {
+    const double end = panel.top();
+    panel.setTop(f.height());
+    for (double t = f.height(); t >= end; t -= 0.5) {
         f.services().loop.yield();
         panel.setTop(static_cast<int>(std::lround(t)));
     }
@@ -45,6 +39,7 @@ void slidePanel(Options_Form& f, forms::Control& panel) {
 void Options_Form::Image4_Click() {
     Pic_search_settings.setVisible(false);
     Picture6.setVisible(false);
+    if (SearchAgain.visible()) SearchAgain_Click();
     // A second switch nested in the yields of a running one would leave the geometry
     // of both layouts mixed (a wide height and outline in a narrow window, the hint
     // below the window's edge) and Check4 naming the other layout: it is not started.
@@ -78,6 +73,7 @@ void Options_Form::Image4_Click() {
         Shape3.setLeft(15);
         LayoutHint.move(4620, 2130, 4410, 405);
         LayoutHint.setVisible(true);
+        fitWindowToLayout(*this);
     } else if (w > kNarrowAboveWidth) {
         Check4.setValue(0);
         LayoutHint.setVisible(false);
@@ -101,25 +97,38 @@ void Options_Form::Image4_Click() {
         Shape3.setLeft(15);
         LayoutHint.move(120, 4380, 4410, 405);
         LayoutHint.setVisible(true);
+        fitWindowToLayout(*this);
     }
 }
 
-void Options_Form::Image1_Click() {
+// The options panel under the search strip, which stays within reach; the multi-verse
+// panel gives the search box back first.
+void Options_Form::openOptionsPanel() {
+    if (SearchAgain.visible()) SearchAgain_Click();
+    Picture1.setVisible(false);
+    placePanel(*this, Pic_search_settings);
     Pic_search_settings.setVisible(true);
-    Pic_search_settings.setTop(0);
-    Pic_search_settings.setLeft(0);
+}
+
+void Options_Form::Image1_Click() {
+    openOptionsPanel();
     slidePanel(*this, Pic_search_settings);
 }
 
+// Closes the options panel and leaves the search box, with the window fitted again to
+// what the panel covered.
 void Options_Form::Command7_Click() {
     Pic_search_settings.setVisible(false);
-    Hide();
+    fitWindowToVerse(*this);
 }
 
 void Options_Form::Label23_Click() {
+    Pic_search_settings.setVisible(false);
+    Picture1.setVisible(false);
     Text1.setVisible(false);
     SearchAgain.move(Text1.left(), Text1.top(), Text1.width(), Text1.height());
     SearchAgain.setVisible(true);
+    placePanel(*this, Picture6);
     Picture6.setVisible(true);
     slidePanel(*this, Picture6);
     // A switch or a search during the slide may have hidden the panel or the window:

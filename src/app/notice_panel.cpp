@@ -19,8 +19,14 @@ void showNotice(app::Options_Form& form, const std::u16string& text) {
     label.setHeight(std::max(kDesignTextHeight, needed));
     forms::PictureBox& panel = form.Picture1;
     panel.setHeight(label.top() + label.height() + label.left());
+    // The status strip goes under the panel rather than behind it.
+    forms::PictureBox& status = form.Picture4;
+    const int panelBottom = panel.top() + panel.height();
+    if (status.top() < panelBottom && panel.top() < status.top() + status.height())
+        status.setTop(panelBottom + label.left());
     // The window grows to hold the whole panel, with the panel's own margin below it.
-    const int neededHeight = panel.top() + panel.height() + label.left();
+    const int neededHeight = std::max(panelBottom + label.left(),
+                                      status.top() + status.height() + label.left());
     if (form.height() < neededHeight) {
         form.setHeight(neededHeight);
         form.fitLowerPanel();

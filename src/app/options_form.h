@@ -146,6 +146,8 @@ public:
     void Command13_Click();
     void Label2_MouseUp(const forms::MouseEvent& e);
     void SearchAgain_Click();
+    // Shows the options panel under the search strip, with no slide.
+    void openOptionsPanel();
 
     // The lower panel reaches down to 50 twips above the window's bottom edge.
     void fitLowerPanel();

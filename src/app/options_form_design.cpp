@@ -89,16 +89,16 @@ void Options_Form::design() {
     SendIt.setPicture(kPictureSend);
     SendIt.setToolTipText(u"إرسال الآية");
     Pic_send_Ayah.add(Label4);
-    Label4.move(3750, 45, 1200, 300);
+    Label4.move(3900, 45, 1050, 300);
     Label4.setToolTipText(u"اسم السورة");
     Label4.setFontSize(12);
     Pic_send_Ayah.add(Label5);
-    Label5.move(3060, 45, 645, 300);
+    Label5.move(3255, 45, 600, 300);
     Label5.setToolTipText(u"رقم الآية");
     Label5.setFontSize(12);
     Pic_send_Ayah.add(Label23);
     Label23.setCaption(u"ارسال أكثر من آية");
-    Label23.move(690, 45, 1900, 300); // room for the caption in wider fonts (DejaVu Sans)
+    Label23.move(690, 45, 2520, 300); // the room left of the verse number
     Label23.setFontSize(9);
     Pic_send_Ayah.add(Command11);
     Command11.setCaption(u"↑");
@@ -195,14 +195,17 @@ void Options_Form::design() {
     Image3.setPicture(kPictureFont);
     Image3.setVisible(false);
     Pic_search_settings.add(save);
-    save.setCaption(u"Save");
-    save.move(2310, 1260, 735, 330);
+    save.setCaption(u"حفظ");
+    save.setToolTipText(u"حفظ الخيارات لتعود عند تشغيل البرنامج");
+    save.move(2310, 1260, 600, 330);
     Pic_search_settings.add(load);
-    load.setCaption(u"Load");
-    load.move(3090, 1260, 735, 330);
+    load.setCaption(u"استعادة");
+    load.setToolTipText(u"استعادة الخيارات المحفوظة");
+    load.move(2955, 1260, 780, 330);
     Pic_search_settings.add(Command7);
-    Command7.setCaption(u"x");
-    Command7.move(4140, 1260, 345, 330);
+    Command7.setCaption(u"إغلاق");
+    Command7.setToolTipText(u"إغلاق لوحة الخيارات والعودة إلى البحث");
+    Command7.move(3780, 1260, 705, 330);
     Pic_search_settings.add(SaveList);
     SaveList.setVisible(false);
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/layout_columns.h"
 #include "app/main_window_values.h"
 #include "app/options_form.h"
 #include "bar/top_bar.h"
@@ -44,6 +45,8 @@ void Options_Form::Form_Load() {
     List1.setTop(Title.height() + Title.top() + 50);
     Label2.setTop(List1.height() + List1.top() + 75);
     Pic_send_Ayah.setTop(Label2.height() + Label2.top() + 75);
+    // The whole column shows: the list, the verse with its strips, the status strip.
+    fitWindowToVerse(*this);
 
     Picture1.setTop(690);
     Picture1.setLeft(1560);

@@ -27,14 +27,11 @@ void Top_Bar::Searching_Click() {
     timer.setInterval(timer.interval() > 0 ? 0 : app::kTrackingInterval);
 }
 
+// The main window with its options panel under the search strip: the search box is
+// one click away.
 void Top_Bar::Settings_Click() {
     main_.setVisible(true);
-    main_.setHeight(app::kListedHeight);
-    forms::PictureBox& panel = main_.Pic_search_settings;
-    panel.setTop(-10);
-    panel.setLeft(-10);
-    panel.setWidth(5550);
-    panel.setVisible(true);
+    main_.openOptionsPanel();
 }
 
 void Top_Bar::Title_MouseDown(const forms::MouseEvent& e) {

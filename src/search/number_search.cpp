@@ -148,7 +148,7 @@ void Options_Form::SerachByNumber_Click() {
         program_.LastClipText.clear();
     } catch (const forms::RuntimeFailure&) {
         // The end-of-surah handler: the verse files are closed already.
-        services_.messages.showOk(u"انتهت السورة", u"");
+        services_.messages.showOk(u"انتهت السورة", caption()); // titled with the program's name
         services_.clipboard.clear();
     }
 }

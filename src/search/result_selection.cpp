@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "app/layout_columns.h"
 #include "app/options_form.h"
 #include "store/surah_table.h"
 
@@ -64,9 +65,7 @@ void Options_Form::List1_Click() {
     if (numberOf(Label5.caption()) == 282 && CurrentSurahNumber == 2 && Check2.value() == 1)
         Label2.setCaption(LongVerseText);
 
-    Pic_send_Ayah.setTop(Label2.height() + Label2.top() + 75);
-    setHeight(Pic_send_Ayah.height() + Pic_send_Ayah.top() + 75);
-    Picture4.setTop(height() - Picture4.height());
+    fitWindowToVerse(*this);
 }
 
 } // namespace sahifex::app

@@ -69,12 +69,7 @@ void Options_Form::Command1_Click() {
 
     if (Text1.text() == u" خيارات ") {
         Show();
-        Pic_search_settings.setTop(10);
-        Pic_search_settings.setLeft(10);
-        Pic_search_settings.setVisible(true);
-        setHeight(kCompactHeight);
-        fitLowerPanel();
-        Picture4.setTop(kCompactStatusTop);
+        openOptionsPanel();
         services_.clipboard.clear();
         Text1.setText(u"");
         return;

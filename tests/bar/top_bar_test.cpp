@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "support/app_fixture.h"
+#include "support/window_faults.h"
 
 namespace sahifex::testing {
 namespace {
@@ -88,19 +89,18 @@ TEST_F(TopBarTest, TrackingSwitchedOnByTheBarTicksEvery700Ms) {
 
 // ---- the settings button
 
-TEST_F(TopBarTest, SettingsShowsTheMainWindowWithItsOptionsPanel) {
+TEST_F(TopBarTest, SettingsShowsTheMainWindowWithItsOptionsPanelUnderTheSearchBox) {
+    // Left with the multi-verse panel open, which takes the search box's place.
+    main.Label23.fireClick();
     main.Hide();
-    main.Pic_search_settings.move(20, 500, 4545, 1200);
-    main.Pic_search_settings.setVisible(false);
     bar.Settings.fireClick();
     EXPECT_TRUE(main.visible());
-    EXPECT_EQ(main.height(), 2050);
     const auto& panel = main.Pic_search_settings;
-    EXPECT_EQ(panel.top(), -10);
-    EXPECT_EQ(panel.left(), -10);
-    EXPECT_EQ(panel.width(), 5550);
-    EXPECT_EQ(panel.height(), 1200);
     EXPECT_TRUE(panel.visible());
+    EXPECT_FALSE(main.Picture6.visible());
+    EXPECT_TRUE(main.Text1.visible());
+    EXPECT_GE(panel.top(), main.Title.top() + main.Title.height()) << "the search box stays uncovered";
+    EXPECT_EQ(windowFaults(main), std::vector<std::string>{});
 }
 
 // ---- the drag

@@ -54,7 +54,10 @@ PixelRect ControlPlaces::saveButton() {
 
 int ControlPlaces::outerHeightWithOptions() {
     openOptions();
-    return pixels(main_.height());
+    int bottom = 0;
+    for (const forms::Control* c : main_.Pic_search_settings.children())
+        if (c->visible()) bottom = std::max(bottom, placeOf(*c).y + placeOf(*c).height);
+    return bottom;
 }
 
 PixelRect ControlPlaces::sendImage(int outerHeight) {
@@ -63,14 +66,9 @@ PixelRect ControlPlaces::sendImage(int outerHeight) {
     return placeOf(main_.SendIt);
 }
 
-PixelRect ControlPlaces::searchBoxBesideOptions() {
+PixelRect ControlPlaces::searchBoxAboveOptions() {
     openOptions();
-    PixelRect box = placeOf(main_.Text1);
-    const PixelRect panel = placeOf(main_.Pic_search_settings);
-    const int uncoveredFrom = std::max(box.x, panel.x + panel.width);
-    box.width = box.x + box.width - uncoveredFrom;
-    box.x = uncoveredFrom;
-    return box;
+    return placeOf(main_.Text1);
 }
 
 } // namespace sahifex::e2e

@@ -38,13 +38,13 @@ public:
     // With the options panel opened by its command word, unless it is open already.
     PixelRect optionsCheck(forms::CheckBox app::Options_Form::*box);
     PixelRect saveButton();
-    // The window's outer height in pixels once the options panel is open.
+    // The least outer height in pixels that holds the whole options panel.
     int outerHeightWithOptions();
     // The send image once a chosen verse has fitted the window to outerHeight pixels:
     // the window ends 75 twips below the send strip.
     PixelRect sendImage(int outerHeight);
-    // The part of the search box that the options panel leaves uncovered.
-    PixelRect searchBoxBesideOptions();
+    // The search box, which the open options panel leaves uncovered above it.
+    PixelRect searchBoxAboveOptions();
 
 private:
     void openOptions();

@@ -63,7 +63,7 @@ std::string sendLog(const std::u16string& text) {
     return "clear | set:" + utf8(text) + " | layout:00000409 | ^v | layout:00000401";
 }
 
-const std::string kEndOfSurah = "message:انتهت السورة | clear";
+const std::string kEndOfSurah = "message:انتهت السورة|صحيفة | clear";
 
 struct NumberSearch : AppFixture {
     explicit NumberSearch(fs::path dir = SAHIFEX_DATA_DIR) : AppFixture(std::move(dir)) {

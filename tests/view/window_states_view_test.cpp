@@ -1,0 +1,79 @@
+// Every state of the main window drawn by the Qt view with the program's font: each
+// control whole inside the window and the screen, none over another, at 1024x600 and
+// 1280x800. With SAHIFEX_SHOTS set, a picture of each state goes into that folder.
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <map>
+
+#include "platform/qt/program_font.h"
+#include "platform/qt/qt_services.h"
+#include "support/window_walk.h"
+#include "view/form_window.h"
+
+namespace sahifex::view {
+namespace {
+
+// The windows on the fakes, but measured and drawn by Qt.
+struct DrawnWindows {
+    DrawnWindows() {
+        platform::Services fakes = fake.services(SAHIFEX_DATA_DIR);
+        services.emplace(platform::Services{fakes.clipboard, fakes.keystrokes, fakes.layouts,
+                                            fakes.topmost, fakes.messages, qt.metrics,
+                                            fakes.loop, fakes.screen, fakes.autostart,
+                                            fakes.programDir});
+        main.emplace(*services, program);
+        bar.emplace(*services, program, *main);
+        main->setTopBar(*bar);
+        mainWindow.emplace(*main, WindowStyle::Frameless, qt.windows);
+        barWindow.emplace(*bar, WindowStyle::FloatingBar, qt.windows);
+    }
+    platform::fake::FakeSystem fake;
+    platform::qt::QtServices qt;
+    std::optional<platform::Services> services;
+    app::ProgramState program;
+    std::optional<app::Options_Form> main;
+    std::optional<bar::Top_Bar> bar;
+    std::optional<FormWindow> mainWindow;
+    std::optional<FormWindow> barWindow;
+};
+
+struct WindowStatesDrawn : ::testing::TestWithParam<std::pair<int, int>> {
+    WindowStatesDrawn() : font(QApplication::font()) { QApplication::setFont(platform::qt::programFont(10)); }
+    ~WindowStatesDrawn() override { QApplication::setFont(font); }
+    QFont font;
+};
+
+TEST_P(WindowStatesDrawn, EveryControlIsWholeAndApartInEveryState) {
+    const auto [width, height] = GetParam();
+    DrawnWindows w;
+    const QString shots = qEnvironmentVariable("SAHIFEX_SHOTS");
+    if (!shots.isEmpty()) QDir().mkpath(shots);
+    std::map<std::string, std::vector<std::string>> faults;
+    int shown = 0;
+    testing::WindowWalk walk{*w.main, *w.bar, w.fake, [&](const std::string& state) {
+        const platform::ScreenArea area = w.fake.availableArea(0, 0);
+        std::vector<std::string> found = testing::windowFaults(*w.main, &area);
+        if (!found.empty()) faults[state] = found;
+        QCoreApplication::processEvents();
+        if (!w.main->visible()) return;
+        ++shown;
+        // The window drawn is as large as the form says.
+        EXPECT_EQ(w.mainWindow->height(), platform::toPixels(w.main->height())) << state;
+        if (!shots.isEmpty())
+            w.mainWindow->grab().save(QStringLiteral("%1/%2x%3 %4.png")
+                                          .arg(shots).arg(width).arg(height)
+                                          .arg(QString::fromStdString(state)));
+    }};
+    walk.run(width, height);
+    EXPECT_GT(shown, 15);
+    EXPECT_EQ(faults, (std::map<std::string, std::vector<std::string>>{}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, WindowStatesDrawn,
+                         ::testing::Values(std::pair{1024, 600}, std::pair{1280, 800}));
+
+} // namespace
+} // namespace sahifex::view
