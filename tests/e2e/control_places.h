@@ -30,6 +30,7 @@ public:
     PixelRect barSearching() { return placeOf(bar_.Searching); }
     PixelRect barClose() { return placeOf(bar_.Image2); }
     PixelRect barSettings() { return placeOf(bar_.Settings); }
+    PixelRect barTitle() { return placeOf(bar_.Title); }
     PixelRect searchButton() { return placeOf(main_.Command1); }
     // The result list once the word has been searched for.
     PixelRect resultList(const std::u16string& word);

@@ -103,6 +103,11 @@ void clickAt(WindowId window, int x, int y) {
                 std::to_string(y), "click", "1"});
 }
 
+void doubleClickAt(WindowId window, int x, int y) {
+    runOrThrow({"xdotool", "mousemove", "--window", idText(window), std::to_string(x),
+                std::to_string(y), "click", "--repeat", "2", "--delay", "80", "1"});
+}
+
 void typeText(const std::string& text) {
     runOrThrow({"xdotool", "type", "--delay", "20", "--", text});
 }

@@ -35,6 +35,7 @@ WindowId focusWindow();  // the window that has the input focus; 0 when none
 
 // A left click at x, y relative to the window's client area.
 void clickAt(WindowId window, int x, int y);
+void doubleClickAt(WindowId window, int x, int y);
 // Types UTF-8 text into the focused window.
 void typeText(const std::string& text);
 // Presses keys one after the other, such as "ctrl+Home shift+End", in the focused window.
