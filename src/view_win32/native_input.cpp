@@ -34,6 +34,15 @@ int buttonOf(UINT message) {
     }
 }
 
+// Whether the point (screen coordinates, as WM_NCHITTEST gives it) lies on the resizing
+// border of the top-level window: that window's own answer tells.
+bool onResizeBorder(HWND control, LPARAM point) {
+    HWND top = GetAncestor(control, GA_ROOT);
+    if (!top || top == control) return false;
+    const LRESULT hit = SendMessageW(top, WM_NCHITTEST, 0, point);
+    return hit >= HTLEFT && hit <= HTBOTTOMRIGHT;
+}
+
 } // namespace
 
 NativeInput::NativeInput(HWND window, view_common::ControlBinding& binding)
@@ -70,6 +79,11 @@ LRESULT CALLBACK NativeInput::procedure(HWND window, UINT message, WPARAM wParam
     case WM_DRAWITEM:
         // from a child of a container
         if (LRESULT result; routeToControl(message, wParam, lParam, result)) return result;
+        break;
+    case WM_NCHITTEST:
+        // Along the window's resizing border the mouse belongs to the window, also where
+        // a control reaches its edge.
+        if (onResizeBorder(window, lParam)) return HTTRANSPARENT;
         break;
     default: break;
     }

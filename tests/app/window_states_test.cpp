@@ -3,8 +3,6 @@
 // the bar on the screen beside the window; and the search box within two clicks of the
 // bar whatever state the window was left in.
 
-#include <map>
-
 #include "support/app_fixture.h"
 #include "support/window_walk.h"
 
@@ -20,15 +18,12 @@ bool overlaps(const forms::Control& a, const forms::Control& b) {
 
 TEST_P(WindowStates, EveryControlIsWholeAndApartInEveryState) {
     const auto [width, height] = GetParam();
-    std::map<std::string, std::vector<std::string>> faults;
     int reached = 0;
-    WindowWalk walk{main, bar, fake, [&](const std::string& state) {
+    const StateFaults faults = faultsOfEveryState(main, bar, fake, width, height, [&](const std::string& state) {
         const platform::ScreenArea area = fake.availableArea(0, 0);
-        std::vector<std::string> found = windowFaults(main, &area);
-        if (bar.left() < area.left || bar.top() < area.top || bar.left() + bar.width() > area.right())
-            found.push_back("the bar reaches out of the screen");
-        if (main.visible() && overlaps(main, bar)) found.push_back("the bar lies over the window");
-        if (!found.empty()) faults[state] = found;
+        EXPECT_FALSE(bar.left() < area.left || bar.top() < area.top ||
+                     bar.left() + bar.width() > area.right()) << state << ": the bar is on the screen";
+        EXPECT_FALSE(main.visible() && overlaps(main, bar)) << state << ": the bar lies beside the window";
         // From the gear, or from the options panel closed, one click into the search
         // box: it is shown, no panel lies over it, and it takes the focus empty.
         if (state.rfind("the gear", 0) == 0 || state == "the options panel closed") {
@@ -42,10 +37,9 @@ TEST_P(WindowStates, EveryControlIsWholeAndApartInEveryState) {
             main.Command1.SetFocus(); // the user goes on to the search button
             ++reached;
         }
-    }};
-    walk.run(width, height);
+    });
     EXPECT_EQ(reached, 5);
-    EXPECT_EQ(faults, (std::map<std::string, std::vector<std::string>>{}));
+    EXPECT_EQ(faults, StateFaults{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, WindowStates,

@@ -5,7 +5,9 @@
 // on a screen of the given size. After each state the caller looks at the windows.
 
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "app/options_form.h"
 #include "bar/top_bar.h"
@@ -73,5 +75,24 @@ struct WindowWalk {
         }
     }
 };
+
+using StateFaults = std::map<std::string, std::vector<std::string>>;
+
+// Walks the windows on a screen of that size and gathers the main window's faults by
+// state; `look` sees each state after its faults are taken.
+inline StateFaults faultsOfEveryState(app::Options_Form& main, bar::Top_Bar& bar,
+                                      platform::fake::FakeSystem& fake, int screenWidth,
+                                      int screenHeight,
+                                      const std::function<void(const std::string&)>& look) {
+    StateFaults faults;
+    WindowWalk walk{main, bar, fake, [&](const std::string& state) {
+        const platform::ScreenArea area = fake.availableArea(0, 0);
+        std::vector<std::string> found = windowFaults(main, &area);
+        if (!found.empty()) faults[state] = found;
+        look(state);
+    }};
+    walk.run(screenWidth, screenHeight);
+    return faults;
+}
 
 } // namespace sahifex::testing

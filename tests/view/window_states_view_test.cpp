@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <map>
 
 #include "platform/qt/program_font.h"
 #include "platform/qt/qt_services.h"
@@ -51,25 +50,21 @@ TEST_P(WindowStatesDrawn, EveryControlIsWholeAndApartInEveryState) {
     DrawnWindows w;
     const QString shots = qEnvironmentVariable("SAHIFEX_SHOTS");
     if (!shots.isEmpty()) QDir().mkpath(shots);
-    std::map<std::string, std::vector<std::string>> faults;
     int shown = 0;
-    testing::WindowWalk walk{*w.main, *w.bar, w.fake, [&](const std::string& state) {
-        const platform::ScreenArea area = w.fake.availableArea(0, 0);
-        std::vector<std::string> found = testing::windowFaults(*w.main, &area);
-        if (!found.empty()) faults[state] = found;
-        QCoreApplication::processEvents();
-        if (!w.main->visible()) return;
-        ++shown;
-        // The window drawn is as large as the form says.
-        EXPECT_EQ(w.mainWindow->height(), platform::toPixels(w.main->height())) << state;
-        if (!shots.isEmpty())
-            w.mainWindow->grab().save(QStringLiteral("%1/%2x%3 %4.png")
-                                          .arg(shots).arg(width).arg(height)
-                                          .arg(QString::fromStdString(state)));
-    }};
-    walk.run(width, height);
+    const testing::StateFaults faults = testing::faultsOfEveryState(
+        *w.main, *w.bar, w.fake, width, height, [&](const std::string& state) {
+            QCoreApplication::processEvents();
+            if (!w.main->visible()) return;
+            ++shown;
+            // The window drawn is as tall as the form says.
+            EXPECT_EQ(w.mainWindow->height(), platform::toPixels(w.main->height())) << state;
+            if (!shots.isEmpty())
+                w.mainWindow->grab().save(QStringLiteral("%1/%2x%3 %4.png")
+                                              .arg(shots).arg(width).arg(height)
+                                              .arg(QString::fromStdString(state)));
+        });
     EXPECT_GT(shown, 15);
-    EXPECT_EQ(faults, (std::map<std::string, std::vector<std::string>>{}));
+    EXPECT_EQ(faults, testing::StateFaults{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, WindowStatesDrawn,

@@ -65,5 +65,31 @@ TEST(ListBox, ARowReadsFromTheRightAndWhatIsTooLongIsCutOnTheLeft) {
     EXPECT_GT(inked.back(), width - 20);
 }
 
+TEST(FramelessWindow, ItsWholeBorderResizesItAlsoWhereControlsReachTheEdge) {
+    forms::Form form("Form1");
+    forms::PictureBox panel("Picture8"); // covers the whole window, as the lower panel does
+    forms::Label label("Label1");
+    form.add(panel);
+    panel.add(label);
+    form.move(1500, 1500, 4500, 3000);
+    panel.move(0, 0, 4500, 3000);
+    label.move(0, 0, 1500, 600);
+    label.setCaption(u"نص");
+    platform::win32::WindowRegistry windows;
+    FormWindow window(form, WindowStyle::Frameless, windows);
+    form.Show();
+    RECT outer;
+    GetWindowRect(window.handle(), &outer);
+    auto hitAt = [](HWND w, int x, int y) { return SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(x, y)); };
+    for (HWND control : {window.windowOf(panel), window.windowOf(label)}) {
+        // Three pixels in from the left edge and from the top edge: the window's border.
+        EXPECT_EQ(hitAt(control, outer.left + 2, outer.top + 20), HTTRANSPARENT);
+        EXPECT_EQ(hitAt(control, outer.left + 20, outer.top + 2), HTTRANSPARENT);
+        // Inside: the control's own.
+        EXPECT_NE(hitAt(control, outer.left + 20, outer.top + 20), HTTRANSPARENT);
+    }
+    EXPECT_EQ(hitAt(window.handle(), outer.left + 2, outer.top + 20), HTLEFT);
+}
+
 } // namespace
 } // namespace sahifex::view_win32

@@ -1,9 +1,14 @@
 #pragma once
 // Message boxes, right to left, above the program's topmost windows.
 
+#include "os/windows_api.h"
 #include "platform/message_box.h"
 
 namespace sahifex::platform::win32 {
+
+// The program's window that a message box shown now belongs to: the uppermost shown
+// window of this thread that stays on top; nullptr when none shows.
+HWND messageBoxOwner();
 
 class Win32MessageBox : public MessageBox {
 public:

@@ -164,6 +164,26 @@ TEST(MessageBox, OkAndCancelAreTheUsersAnswers) {
     EXPECT_TRUE(cancel.get());
 }
 
+TEST(MessageBox, BelongsToTheProgramsWindowOnTop) {
+    OwnWindow other;
+    OwnWindow onTop;
+    SetWindowPos(onTop.handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    const std::u16string title = u"صحيفة";
+    auto seen = std::async(std::launch::async, [&] {
+        for (int tries = 0; tries < 100; ++tries) {
+            if (HWND box = FindWindowW(L"#32770", os::wide(title))) {
+                const HWND owner = GetWindow(box, GW_OWNER);
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                return owner;
+            }
+            Sleep(50);
+        }
+        return HWND{};
+    });
+    Win32MessageBox().showOk(u"مرر الفأرة فوق المفاتيح لمعرفة محتواها ", title);
+    EXPECT_EQ(seen.get(), onTop.handle) << "opened above the window that stays on top";
+}
+
 TEST(ForegroundWindow, HandsTheFocusBackToTheEditorFromOurWindow) {
     Notepad notepad;
     ASSERT_TRUE(notepad.activate());
