@@ -23,8 +23,15 @@ FormWindow::FormWindow(forms::Form& form, WindowStyle style,
     setFont(platform::qt::programFont(10));
     if (style == WindowStyle::Frameless) setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     if (style == WindowStyle::FloatingBar) {
-        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                       Qt::WindowDoesNotAcceptFocus);
+        Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                                Qt::WindowDoesNotAcceptFocus;
+        // A Wayland compositor (sway) gives the focus to every window it manages as it
+        // comes up, the bar's too, and back to the bar when the main window hides: the
+        // paste would go there. Unmanaged, the bar stays above the others and never
+        // takes the focus.
+        if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            flags |= Qt::X11BypassWindowManagerHint;
+        setWindowFlags(flags);
         setAttribute(Qt::WA_ShowWithoutActivating);
     }
     windows_.add(form_, *this);

@@ -93,12 +93,15 @@ std::string focusedWindowTitle() {
     throw std::runtime_error("not in a session of scripts/wayland-session");
 }
 
-void focusWindowTitled(const std::string& part) {
+void focusWindowTitled(const std::string& part, bool skipToolWindows) {
     if (compositorName() == "sway") {
-        run({"swaymsg", "[title=\"" + part + "\"] focus"});
+        // The window type is known of XWayland windows only.
+        run({"swaymsg", "[title=\"" + part + "\"" +
+                            (skipToolWindows ? " window_type=\"normal\"" : "") + "] focus"});
     } else {
         runKwinScript("\"\"", "for (const c of workspace.clientList())\n"
-                               "    if (c.caption.indexOf(\"" + part + "\") >= 0)\n"
+                               "    if (c.caption.indexOf(\"" + part + "\") >= 0 && (" +
+                               (skipToolWindows ? "!c.utility" : "true") + "))\n"
                                "        workspace.activeClient = c;\n");
     }
 }

@@ -17,8 +17,9 @@ std::string compositorName();
 
 // The title of the window that has the keyboard focus; "" when none has it.
 std::string focusedWindowTitle();
-// Gives the focus to the window whose title holds `part`, as a click into it would.
-void focusWindowTitled(const std::string& part);
+// Gives the focus to the window whose title holds `part`, as a click into it would; an
+// XWayland tool window (the program's bar) is passed over when asked.
+void focusWindowTitled(const std::string& part, bool skipToolWindows = false);
 
 // mousepad on a file of its own, as a native Wayland program or an XWayland one; ended
 // by its PID when the object goes.
