@@ -201,11 +201,11 @@ void Options_Form::design() {
     Pic_search_settings.add(load);
     load.setCaption(u"استعادة");
     load.setToolTipText(u"استعادة الخيارات المحفوظة");
-    load.move(2955, 1260, 780, 330);
+    load.move(2955, 1260, 870, 330);
     Pic_search_settings.add(Command7);
     Command7.setCaption(u"إغلاق");
     Command7.setToolTipText(u"إغلاق لوحة الخيارات والعودة إلى البحث");
-    Command7.move(3780, 1260, 705, 330);
+    Command7.move(3870, 1260, 615, 330);
     Pic_search_settings.add(SaveList);
     SaveList.setVisible(false);
 

@@ -1,5 +1,6 @@
 #include "view_win32/button_windows.h"
 
+#include "platform/win32/program_font.h"
 #include "view_win32/child_window.h"
 
 namespace sahifex::view_win32 {
@@ -18,7 +19,14 @@ void CheckBoxWindow::command(WORD code) {
 
 void CheckBoxWindow::apply(forms::Change change) {
     switch (change) {
-    case forms::Change::Text: SetWindowTextW(handle(), wide(box_.caption())); break;
+    case forms::Change::Text:
+        SetWindowTextW(handle(), wide(box_.caption()));
+        [[fallthrough]];
+    case forms::Change::Font:
+        SendMessageW(handle(), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(platform::win32::fontFor(box_.caption(), box_.fontSize())),
+                     TRUE);
+        break;
     case forms::Change::Value:
         SendMessageW(handle(), BM_SETCHECK,
                      box_.value() == 1   ? BST_CHECKED

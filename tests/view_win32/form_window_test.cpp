@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "forms/forms.h"
 
@@ -89,6 +90,28 @@ TEST(FramelessWindow, ItsWholeBorderResizesItAlsoWhereControlsReachTheEdge) {
         EXPECT_NE(hitAt(control, outer.left + 20, outer.top + 20), HTTRANSPARENT);
     }
     EXPECT_EQ(hitAt(window.handle(), outer.left + 2, outer.top + 20), HTLEFT);
+}
+
+TEST(CheckBox, ACaptionIsDrawnInAFontThatHasEveryCharacterOfIt) {
+    forms::Form form("Form1");
+    forms::CheckBox box("OrnateBrackets");
+    form.add(box);
+    form.move(1500, 1500, 4500, 1500);
+    box.move(150, 150, 3000, 300);
+    const std::u16string caption = u"أقواس \uFD3F \uFD3E";
+    box.setCaption(caption);
+    platform::win32::WindowRegistry windows;
+    FormWindow window(form, WindowStyle::Frameless, windows);
+    form.Show();
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(window.windowOf(box), WM_GETFONT, 0, 0));
+    std::vector<WORD> glyphs(caption.size());
+    HDC screen = GetDC(nullptr);
+    const HGDIOBJ before = SelectObject(screen, font);
+    GetGlyphIndicesW(screen, reinterpret_cast<const wchar_t*>(caption.c_str()),
+                     static_cast<int>(caption.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(screen, before);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(std::count(glyphs.begin(), glyphs.end(), 0xFFFF), 0) << "no box in place of a bracket";
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "platform/win32/program_font.h"
 
+#include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace sahifex::platform::win32 {
 
@@ -31,20 +34,48 @@ const wchar_t* programFace() {
     return face;
 }
 
-} // namespace
-
-HFONT programFont(int points) {
-    static std::map<int, HFONT> fonts;
-    HFONT& font = fonts[points];
+// The face at the given size in points; kept for the whole run.
+HFONT fontOf(const wchar_t* face, int points) {
+    static std::map<std::pair<std::wstring, int>, HFONT> fonts;
+    HFONT& font = fonts[{face, points}];
     if (!font) {
         LOGFONTW wanted{};
         wanted.lfHeight = -pointsToPixels(points);
         wanted.lfWeight = FW_NORMAL;
         wanted.lfCharSet = DEFAULT_CHARSET;
         wanted.lfQuality = CLEARTYPE_QUALITY;
-        wcsncpy(wanted.lfFaceName, programFace(), LF_FACESIZE - 1);
+        wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
         font = CreateFontIndirectW(&wanted);
     }
+    return font;
+}
+
+// Whether the font has a glyph for every character of the text.
+bool drawsAll(HFONT font, const std::u16string& text) {
+    if (text.empty()) return true;
+    std::vector<WORD> glyphs(text.size());
+    HDC screen = GetDC(nullptr);
+    const HGDIOBJ before = SelectObject(screen, font);
+    const DWORD found = GetGlyphIndicesW(screen, reinterpret_cast<const wchar_t*>(text.c_str()),
+                                         static_cast<int>(text.size()), glyphs.data(),
+                                         GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(screen, before);
+    ReleaseDC(nullptr, screen);
+    return found != GDI_ERROR && std::find(glyphs.begin(), glyphs.end(), 0xFFFF) == glyphs.end();
+}
+
+} // namespace
+
+HFONT programFont(int points) { return fontOf(programFace(), points); }
+
+HFONT fontFor(const std::u16string& text, int points) {
+    HFONT font = programFont(points);
+    if (drawsAll(font, text)) return font;
+    // Faces with the ornate brackets and the Arabic letters, the ones made for user
+    // interfaces first.
+    for (const wchar_t* face : {L"Segoe UI", L"Arial", L"Tahoma", L"Times New Roman",
+                                L"Traditional Arabic", L"Noto Naskh Arabic", L"Amiri"})
+        if (installed(face) && drawsAll(fontOf(face, points), text)) return fontOf(face, points);
     return font;
 }
 

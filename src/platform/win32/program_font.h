@@ -2,12 +2,17 @@
 // The program's font: one made for user interfaces, that GDI draws Arabic well in
 // standard controls ("Segoe UI" on Windows; under wine "DejaVu Sans").
 
+#include <string>
+
 #include "os/windows_api.h"
 
 namespace sahifex::platform::win32 {
 
 // The font at the given size in points; kept for the whole run.
 HFONT programFont(int points);
+// The program's font when it draws every character of the text, else an installed face
+// that does (the ornate brackets are missing from some); the program's font when none does.
+HFONT fontFor(const std::u16string& text, int points);
 
 // Logical pixels (15 twips each, 96 per inch) for a size in points.
 inline int pointsToPixels(int points) { return MulDiv(points > 0 ? points : 10, 96, 72); }
