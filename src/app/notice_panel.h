@@ -1,7 +1,7 @@
 #pragma once
 // The main window's notice panel: "غير موجودة" after a fruitless search, and the faults
 // that the user must see (a verse file that cannot be read, a clipboard that cannot be
-// written).
+// written, a verse that did not reach the editor).
 
 #include <string>
 
@@ -18,5 +18,9 @@ std::u16string verseFileFault(const std::string& fileName);
 
 // The message for a verse that could not be put on the clipboard.
 inline constexpr const char16_t* kClipboardFault = u"تعذرت الكتابة في الحافظة، فلم تُرسل الآية";
+
+// The message for a verse that the editor did not take: it stays on the clipboard.
+inline constexpr const char16_t* kNotDelivered =
+    u"لم تصل الآية إلى المحرر، وهي في الحافظة: الصقها بـ Ctrl+V";
 
 } // namespace sahifex::app

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "app/keep_on_screen.h"
@@ -119,6 +120,18 @@ public:
     void SendIt_Click();
     void List1_KeyPress(int16_t& keyAscii);
     void DirectSend();
+    // What became of a paste (delivery/paste_step.cpp).
+    enum class PasteResult {
+        Pasted,         // the editor fetched the text
+        NotFetched,     // it did not: the text is on the clipboard and the notice says so
+        NotOnClipboard, // the clipboard could not be written: nothing was pasted, the notice says so
+    };
+    // The one paste step of every send: the text on the clipboard as the program's own, the
+    // English layout, the paste keystroke with its wait, the Arabic layout. beforeKeys, when
+    // given, runs right before the keys. Whatever goes wrong, the main window comes back with
+    // the notice that says so.
+    PasteResult PasteText(const std::u16string& text,
+                          const std::function<void()>& beforeKeys = nullptr);
 
     // ---- copy tracking (tracking/)
     void Timer2_Timer();

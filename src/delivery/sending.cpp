@@ -5,26 +5,12 @@
 
 #include "app/main_window_values.h"
 #include "app/options_form.h"
-#include "app/notice_panel.h"
-#include "app/own_clipboard_text.h"
+#include "app/verse_numbers.h"
 
 namespace sahifex::app {
 namespace {
 
-constexpr const char* kPaste = "^v";
 constexpr int16_t kEnter = 13;
-
-// The number a text starts with, after leading spaces ("282" gives 282, "" gives 0).
-long leadingNumber(std::u16string_view text) {
-    size_t i = 0;
-    while (i < text.size() && text[i] == u' ') ++i;
-    long value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        if (value > 1'000'000) break; // far beyond any verse number
-        value = value * 10 + (text[i] - u'0');
-    }
-    return value;
-}
 
 // The row's text without its verse number and the space before it: the first space is
 // looked for from the second character from the end back to the lastDistance-th one.
@@ -42,8 +28,7 @@ void chooseVerse(Options_Form& form, size_t lastDistance) {
     if (form.Check2.value() == 1)
         form.Label2.setCaption(textBeforeVerseNumber(form.List1.text(), lastDistance));
     if (form.Check2.value() == 0) form.Label2.setCaption(form.List2.text());
-    if (leadingNumber(form.Label5.caption()) == 282 && form.CurrentSurahNumber == 2 &&
-        form.Check2.value() == 0)
+    if (isLongVerse(form.CurrentSurahNumber, form.Label5.caption()) && form.Check2.value() == 0)
         form.Label2.setCaption(form.LongVerseText);
 }
 
@@ -61,17 +46,6 @@ std::u16string composeChosenVerse(const Options_Form& form) {
     return withReference(form, form.Label2.caption());
 }
 
-// Puts the text on the clipboard as the program's own, so that the watcher does not take
-// it for a copy by the user. When the clipboard cannot be written nothing may be
-// pasted: the main window, hidden for the paste, comes back with the notice.
-bool putOnClipboard(Options_Form& form, const std::u16string& text) {
-    if (app::setOwnClipboardText(form.services().clipboard, form.program(), text))
-        return true;
-    app::showNotice(form, app::kClipboardFault);
-    form.Show();
-    return false;
-}
-
 } // namespace
 
 void Options_Form::SendIt_Click() {
@@ -86,10 +60,7 @@ void Options_Form::SendIt_Click() {
     chooseVerse(*this, rowLength > 0 ? rowLength - 1 : 0);
     Text5.setText(composeChosenVerse(*this));
 
-    if (!putOnClipboard(*this, Text5.text())) return;
-    SetKbLayout(kEnglishLayout);
-    services_.keystrokes.sendKeysAndWait(kPaste);
-    SetKbLayout(kArabicLayout);
+    if (PasteText(Text5.text()) == PasteResult::NotOnClipboard) return;
     Text1.setText(u"");
     program_.LastClipText.clear();
 }
@@ -105,17 +76,10 @@ void Options_Form::List1_KeyPress(int16_t& keyAscii) {
     Hide();
     SetKbLayout(kArabicLayout);
     clipboard.clear();
-    if (!putOnClipboard(*this, Text5.text())) {
-        program_.BlinkPhase = 0;
-        return;
-    }
-    SetKbLayout(kEnglishLayout);
-    Text1.setText(u"");
-    const bool fetched = services_.keystrokes.sendKeysAndWait(kPaste);
-    SetKbLayout(kArabicLayout);
-    // The editor asks for the text only after it got the keys; an editor that never
-    // asked finds the verse still on the clipboard, for the user to paste by hand.
-    if (fetched) clipboard.clear();
+    const PasteResult result = PasteText(Text5.text(), [this] { Text1.setText(u""); });
+    // The editor asks for the text only after it got the keys; when it never asked, the
+    // verse stays on the clipboard, for the user to paste by hand.
+    if (result == PasteResult::Pasted) clipboard.clear();
     program_.BlinkPhase = 0;
 }
 
@@ -131,10 +95,7 @@ void Options_Form::DirectSend() {
     ComposedText = composeChosenVerse(*this);
 
     services_.clipboard.clear();
-    if (!putOnClipboard(*this, ComposedText)) return;
-    SetKbLayout(kEnglishLayout);
-    services_.keystrokes.sendKeysAndWait(kPaste);
-    SetKbLayout(kArabicLayout);
+    if (PasteText(ComposedText) == PasteResult::NotOnClipboard) return;
     Text1.setText(u"");
 }
 

@@ -6,10 +6,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/main_window_values.h"
 #include "app/notice_panel.h"
 #include "app/options_form.h"
-#include "app/own_clipboard_text.h"
 #include "forms/scoped_flag.h"
 #include "store/utf.h"
 #include "store/win1256.h"
@@ -17,7 +15,6 @@
 namespace sahifex::app {
 namespace {
 
-constexpr const char* kPaste = "^v";
 constexpr size_t kSurahCodeLength = 3;
 
 std::u16string_view trimSpaces(std::u16string_view text) {
@@ -133,17 +130,7 @@ void Options_Form::SerachByNumber_Click() {
                       wholeNumberText(wanted));
 
         services_.clipboard.clear();
-        // The program's own text: the next tick does not take it for a copy.
-        if (!app::setOwnClipboardText(services_.clipboard, program_, Text5.text())) {
-            // Nothing may be pasted; the main window comes with the notice, as for the
-            // other sends.
-            app::showNotice(*this, app::kClipboardFault);
-            Show();
-            return;
-        }
-        SetKbLayout(kEnglishLayout);
-        services_.keystrokes.sendKeysAndWait(kPaste);
-        SetKbLayout(kArabicLayout);
+        if (PasteText(Text5.text()) == PasteResult::NotOnClipboard) return;
         Text1.setText(u"");
         program_.LastClipText.clear();
     } catch (const forms::RuntimeFailure&) {

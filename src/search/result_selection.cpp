@@ -5,6 +5,7 @@
 
 #include "app/layout_columns.h"
 #include "app/options_form.h"
+#include "app/verse_numbers.h"
 #include "store/surah_table.h"
 
 namespace sahifex::app {
@@ -12,22 +13,10 @@ namespace {
 
 bool isAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
-// The number a text of ASCII digits stands for; -1 for anything else (an empty text,
-// another character, a number too large to be a surah or a verse).
-int numberOf(std::u16string_view text) {
-    if (text.empty() || text.size() > 4) return -1;
-    int value = 0;
-    for (char16_t c : text) {
-        if (!isAsciiDigit(c)) return -1;
-        value = value * 10 + (c - u'0');
-    }
-    return value;
-}
-
 // The surah number of a surah code ("001" to "114"); -1 for a code that names no surah,
 // which the surah table names "" so that the labels stay usable.
 int16_t surahNumberOf(std::u16string_view code) {
-    const int n = numberOf(code);
+    const int n = asciiDigitsValue(code);
     return static_cast<int16_t>(n <= 114 ? n : -1);
 }
 
@@ -62,7 +51,7 @@ void Options_Form::List1_Click() {
     // Here a ticked Check2 means the vocalized text.
     if (Check2.value() == 0) Label2.setCaption(plainText);
     if (Check2.value() == 1) Label2.setCaption(List2.text());
-    if (numberOf(Label5.caption()) == 282 && CurrentSurahNumber == 2 && Check2.value() == 1)
+    if (isLongVerse(CurrentSurahNumber, Label5.caption()) && Check2.value() == 1)
         Label2.setCaption(LongVerseText);
 
     fitWindowToVerse(*this);

@@ -16,6 +16,7 @@ const std::u16string kVocalized255 = u"اللَّهُ لَا إِلَهَ إِل
 const std::u16string kPlain256 = u"لا إكراه في الدين";
 const std::u16string kVocalized256 = u"لَا إِكْرَاهَ فِي الدِّينِ";
 const std::u16string kClipboardFault = u"تعذرت الكتابة في الحافظة، فلم تُرسل الآية";
+const std::u16string kNotDelivered = u"لم تصل الآية إلى المحرر، وهي في الحافظة: الصقها بـ Ctrl+V";
 
 struct Sending : AppFixture {
     Sending() {
@@ -181,11 +182,38 @@ TEST_F(Sending, EnterKeepsTheVerseOnTheClipboardWhenTheEditorNeverFetchesIt) {
     fake.editorFetches = false;
     pressEnterInList();
     const std::u16string text = u"[" + kVocalized255 + u"] البقرة:255";
-    EXPECT_EQ(fake.logLine(), "clear | clear | " + sent(text));
+    EXPECT_EQ(fake.logLine(), "clear | clear | " + sent(text) + " | set:" + utf8(text));
     EXPECT_EQ(fake.clipboardText, text);
     EXPECT_TRUE(fake.pasted.empty());
     EXPECT_EQ(program.BlinkPhase, 0);
     EXPECT_EQ(fake.activeLayout, "00000401");
+    EXPECT_EQ(main.Label10.caption(), kNotDelivered);
+    EXPECT_TRUE(main.visible());
+}
+
+// Another program copies as the keys go out, and the editor takes nothing from us: the
+// verse goes back on the clipboard, and the window comes back to say so.
+TEST_F(Sending, ASendThatTheEditorDidNotTakeLeavesTheVerseOnTheClipboardAndSaysSo) {
+    fake.editorFetches = false;
+    fake.atKeys = [&] { fake.userCopies(u"raw"); };
+    main.SendIt_Click();
+    const std::u16string text = u"[" + kVocalized255 + u"] البقرة:255";
+    EXPECT_EQ(fake.logLine(), "clear | " + sent(text) + " | set:" + utf8(text));
+    EXPECT_EQ(fake.clipboardText, text);
+    EXPECT_EQ(main.Label10.caption(), kNotDelivered);
+    EXPECT_TRUE(main.Picture1.visible());
+    EXPECT_TRUE(main.visible());
+    EXPECT_EQ(fake.activeLayout, "00000401");
+    // The watcher does not take the verse put back for a copy by the user.
+    EXPECT_EQ(program.OwnClipText, text);
+}
+
+TEST_F(Sending, AVerseThatCannotBePutBackAfterAFailedPasteSaysTheClipboardFailed) {
+    fake.editorFetches = false;
+    fake.atKeys = [&] { fake.clipboardWritable = false; };
+    main.SendIt_Click();
+    EXPECT_EQ(main.Label10.caption(), kClipboardFault);
+    EXPECT_TRUE(main.visible());
 }
 
 TEST_F(Sending, EnterWithAClipboardThatCannotBeWrittenPastesNothing) {

@@ -405,3 +405,16 @@ TEST_F(NumberSearchFaults, AClipboardThatCannotBeWrittenPastesNothingAndSaysSo) 
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(NumberSearch, AVerseTheEditorDidNotTakeStaysOnTheClipboardAndTheWindowSaysSo) {
+    fake.editorFetches = false;
+    reference(u"البقرة", 255);
+    EXPECT_EQ(fake.clipboardText, pastedText(2, 256));
+    EXPECT_EQ(main.Label10.caption(), u"لم تصل الآية إلى المحرر، وهي في الحافظة: الصقها بـ Ctrl+V");
+    EXPECT_TRUE(main.visible());
+    EXPECT_EQ(fake.activeLayout, "00000401");
+}
+
+} // namespace

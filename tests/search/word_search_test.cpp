@@ -393,6 +393,19 @@ TEST_F(WordSearch, AClipboardThatCannotBeWrittenPastesNothingAndSaysSo) {
     EXPECT_EQ(fake.pasted.size(), 1u);
 }
 
+// The direct send reports a verse the editor did not take as the list's send does,
+// instead of hiding the window as if it had arrived.
+TEST_F(WordSearch, OneMatchThatTheEditorDidNotTakeStaysOnTheClipboardAndTheWindowSaysSo) {
+    fake.editorFetches = false;
+    search(u"القيوم");
+    const std::u16string text = u"[" + kSample[8].vocalized + u"] البقرة:255";
+    EXPECT_EQ(fake.clipboardText, text);
+    EXPECT_EQ(main.Label10.caption(), u"لم تصل الآية إلى المحرر، وهي في الحافظة: الصقها بـ Ctrl+V");
+    EXPECT_TRUE(main.Picture1.visible());
+    EXPECT_TRUE(main.visible());
+    EXPECT_EQ(fake.activeLayout, "00000401");
+}
+
 // ---- several matches
 
 TEST_F(WordSearch, SeveralMatchesShowTheListWithTheFirstRowSelectedAndFocused) {

@@ -46,6 +46,7 @@ std::u16string FakeSystem::text() {
 
 bool FakeSystem::sendKeysAndWait(const std::string& keys) {
     log.push_back(keys);
+    if (atKeys) atKeys();
     if (!editorFetches) return false;
     pasted.push_back(clipboardText);
     return true;

@@ -47,6 +47,8 @@ public:
     // ---- keystrokes: the "editor" takes the clipboard's text on "^v"
     bool sendKeysAndWait(const std::string& keys) override;
     bool editorFetches = true;
+    // Runs as the keys go out, before the editor fetches (another program copying then).
+    std::function<void()> atKeys;
     std::vector<std::u16string> pasted; // what the editor received, one entry a paste
 
     // ---- keyboard layouts

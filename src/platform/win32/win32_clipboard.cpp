@@ -89,6 +89,12 @@ std::u16string Win32Clipboard::text() {
     return text;
 }
 
+bool Win32Clipboard::holdsOurPromise() const {
+    // WM_DESTROYCLIPBOARD drops the promise when another program empties the clipboard;
+    // the owner is asked as well, in case that message has not been served yet.
+    return promised_ && GetClipboardOwner() == owner_.handle();
+}
+
 void Win32Clipboard::render() {
     // Called while the clipboard is open on the asker's behalf: only SetClipboardData.
     if (!promised_) return;

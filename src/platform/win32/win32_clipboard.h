@@ -22,6 +22,8 @@ public:
 
     // How many times another program (or we) asked for our promised text.
     unsigned renderRequests() const { return renderRequests_; }
+    // Whether the clipboard still holds our text: no other program took it since setText.
+    bool holdsOurPromise() const;
     // Hands the promised text over now, while we still own the clipboard: before the
     // program ends, so that the text outlives it.
     void renderPromised();

@@ -2,11 +2,11 @@
 
 #include <array>
 
+#include "platform/paste_policy.h"
+
 namespace sahifex::platform::win32 {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 INPUT key(WORD virtualKey, bool up) {
     INPUT input{};
@@ -17,19 +17,16 @@ INPUT key(WORD virtualKey, bool up) {
     return input;
 }
 
-// Serves the messages that other programs send to our windows (the render requests
-// among them) until the deadline or the first one; posted messages (clicks, timer
-// ticks) wait, so that no handler runs inside the paste.
-void serveSentMessagesUntil(Clock::time_point deadline, unsigned& requests,
-                            const Win32Clipboard& clipboard) {
-    while (clipboard.renderRequests() == requests) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) return;
-        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left.count()), QS_SENDMESSAGE, 0);
-        MSG message;
-        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-    requests = clipboard.renderRequests();
+// Serves the messages that other programs send to our windows (the render requests and
+// the loss of the clipboard among them) for at most the given time, returning early once
+// one came; posted messages (clicks, timer ticks) wait, so that no handler runs inside the
+// paste.
+void serveSentMessagesFor(std::chrono::milliseconds wait) {
+    if (MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(wait.count()), QS_SENDMESSAGE,
+                                    0) == WAIT_TIMEOUT)
+        return;
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
 } // namespace
@@ -37,25 +34,25 @@ void serveSentMessagesUntil(Clock::time_point deadline, unsigned& requests,
 bool Win32Keystrokes::sendKeysAndWait(const std::string& keys) {
     if (keys != "^v") return false;
     if (foreground_) foreground_->handBack();
-    const unsigned requestsBefore = clipboard_.renderRequests();
+    // Checked right before the keys: another program that took the clipboard since it was
+    // set would have its text pasted in place of ours.
+    if (!clipboard_.holdsOurPromise()) return false;
+    unsigned requests = clipboard_.renderRequests();
     std::array<INPUT, 4> inputs{key(VK_CONTROL, false), key('V', false), key('V', true),
                                 key(VK_CONTROL, true)};
     if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
         return false;
-    return waitForRequests(requestsBefore);
-}
 
-bool Win32Keystrokes::waitForRequests(unsigned requestsBefore) {
-    unsigned requests = requestsBefore;
-    serveSentMessagesUntil(Clock::now() + wait_.firstRequest, requests, clipboard_);
-    if (requests == requestsBefore) return false;
-    // An editor may ask more than once (several formats, a second view): wait until
-    // it has been quiet for a while.
-    for (unsigned seen = 0; seen != requests;) {
-        seen = requests;
-        serveSentMessagesUntil(Clock::now() + wait_.quiet, requests, clipboard_);
+    PastePolicy policy;
+    policy.keysSent();
+    while (!policy.done()) {
+        serveSentMessagesFor(policy.remaining());
+        // Every render request served meanwhile counts as one of the editor's requests.
+        for (; requests != clipboard_.renderRequests(); ++requests) policy.textRequested();
+        if (!clipboard_.holdsOurPromise()) policy.clipboardLost();
+        policy.checkTime();
     }
-    return true;
+    return policy.fetched();
 }
 
 } // namespace sahifex::platform::win32

@@ -1,9 +1,7 @@
 #pragma once
 // The paste keystroke: Ctrl+V by virtual key (whatever layout is active), then a wait
-// until the editor has taken our promised text: its request (WM_RENDERFORMAT) and a
-// quiet spell without another, bounded.
-
-#include <chrono>
+// until the editor has taken our promised text (WM_RENDERFORMAT), as long as the paste
+// policy says (platform/paste_policy.h).
 
 #include "platform/foreground_window.h"
 #include "platform/keystrokes.h"
@@ -11,26 +9,20 @@
 
 namespace sahifex::platform::win32 {
 
-struct PasteWait {
-    std::chrono::milliseconds firstRequest{1500}; // the editor's first request, at most
-    std::chrono::milliseconds quiet{55};          // then this long without another
-};
-
 class Win32Keystrokes : public Keystrokes {
 public:
     // foreground (when given) gets the focus back to the editor before the keys.
-    explicit Win32Keystrokes(Win32Clipboard& clipboard, ForegroundWindow* foreground = nullptr,
-                             PasteWait wait = {})
-        : clipboard_(clipboard), foreground_(foreground), wait_(wait) {}
+    explicit Win32Keystrokes(Win32Clipboard& clipboard, ForegroundWindow* foreground = nullptr)
+        : clipboard_(clipboard), foreground_(foreground) {}
 
+    // False, without keys, when the clipboard no longer holds our promise (another program
+    // took it since it was set); false when the editor did not ask for the text in time or
+    // another program took the clipboard before it asked.
     bool sendKeysAndWait(const std::string& keys) override;
 
 private:
-    bool waitForRequests(unsigned requestsBefore);
-
     Win32Clipboard& clipboard_;
     ForegroundWindow* foreground_;
-    PasteWait wait_;
 };
 
 } // namespace sahifex::platform::win32

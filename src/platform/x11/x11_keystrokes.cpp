@@ -3,7 +3,6 @@
 // Qt first: Xlib's macros (Bool, Status, None) break Qt's headers.
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QTimer>
@@ -16,16 +15,15 @@
 #include <cstdio>
 #include <set>
 
+#include "platform/paste_policy.h"
 #include "platform/x11/x11_display.h"
 
 namespace sahifex::platform::x11 {
 
 namespace {
 
-// However often the editor keeps asking, the wait ends here.
-constexpr int kFetchWaitCapMs = 3000;
-
-// Watches the requests for the clipboard's text; Qt answers them, untouched.
+// Watches the requests for the clipboard's text and the loss of the clipboard to another
+// program; Qt answers the requests and handles the loss itself, untouched.
 class FetchWatcher : public QAbstractNativeEventFilter {
 public:
     explicit FetchWatcher(Display* display)
@@ -37,19 +35,38 @@ public:
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
         if (type != "xcb_generic_event_t") return false;
         auto* event = static_cast<xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) != XCB_SELECTION_REQUEST) return false;
-        auto* request = reinterpret_cast<xcb_selection_request_event_t*>(event);
-        if (request->selection == clipboard_ && textTargets_.count(request->target) &&
-            onTextRequest)
-            onTextRequest();
+        const int kind = event->response_type & 0x7f;
+        if (kind == XCB_SELECTION_REQUEST) {
+            auto* request = reinterpret_cast<xcb_selection_request_event_t*>(event);
+            if (request->selection == clipboard_ && textTargets_.count(request->target) &&
+                onTextRequest)
+                onTextRequest();
+        } else if (kind == XCB_SELECTION_CLEAR) {
+            // Sent to the owner, this process, when another program takes the clipboard.
+            auto* clear = reinterpret_cast<xcb_selection_clear_event_t*>(event);
+            if (clear->selection == clipboard_ && onClipboardLost) onClipboardLost();
+        }
         return false;
     }
     std::function<void()> onTextRequest;
+    std::function<void()> onClipboardLost;
 
 private:
     Atom clipboard_;
     std::set<Atom> textTargets_;
 };
+
+// Whether the clipboard's owner is a window of this process's X connection, so that the
+// editor that asks for the text gets ours. Qt owns the clipboard through a window of its
+// own; any window of the connection carries the connection's resource base.
+bool clipboardIsOurs(Display* display) {
+    const Window owner = XGetSelectionOwner(display, XInternAtom(display, "CLIPBOARD", False));
+    if (owner == None) return false;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) return false;
+    const xcb_setup_t* setup = xcb_get_setup(x11->connection());
+    return (owner & ~setup->resource_id_mask) == setup->resource_id_base;
+}
 
 // The key that gives keysym at the first level, in the active group when it has it.
 KeyCode keycodeOf(Display* display, KeySym keysym) {
@@ -90,11 +107,6 @@ X11Keystrokes::X11Keystrokes(_XDisplay* display, ForegroundWindow& foreground)
 
 X11Keystrokes::~X11Keystrokes() = default;
 
-void X11Keystrokes::setWaitLimits(int firstRequestMs, int quietMs) {
-    firstRequestMs_ = firstRequestMs;
-    quietMs_ = quietMs;
-}
-
 bool pressControlV(Display* display) {
     KeyCode control = keycodeOf(display, XK_Control_L);
     KeyCode v = keycodeOf(display, XK_v);
@@ -112,37 +124,46 @@ bool pressControlV(Display* display) {
     return sent;
 }
 
-bool X11Keystrokes::sendControlV(QElapsedTimer& sinceKeys) {
-    sinceKeys.start();
-    return pressControlV(display_);
-}
-
 bool X11Keystrokes::waitForFetch() {
+    PastePolicy policy;
     QEventLoop loop;
-    QTimer firstRequest, quiet;
-    firstRequest.setSingleShot(true);
-    quiet.setSingleShot(true);
-    QObject::connect(&firstRequest, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QTimer::singleShot(kFetchWaitCapMs, &loop, &QEventLoop::quit);
+    QTimer wake;
+    wake.setSingleShot(true);
+    // Whenever the policy's state changes, or its time is up, the wait is checked again.
+    auto recheck = [&] {
+        policy.checkTime();
+        if (policy.done())
+            loop.quit();
+        else
+            wake.start(static_cast<int>(policy.remaining().count()));
+    };
+    QObject::connect(&wake, &QTimer::timeout, &loop, recheck);
 
-    QElapsedTimer sinceKeys;
-    bool fetched = false;
     FetchWatcher watcher(display_);
     watcher.onTextRequest = [&] {
-        if (!fetched) lastFetchDelayMs_ = sinceKeys.nsecsElapsed() / 1e6;
-        fetched = true;
-        firstRequest.stop();
-        quiet.start(quietMs_);
+        policy.textRequested();
+        recheck();
+    };
+    watcher.onClipboardLost = [&] {
+        // Also sent when this process itself gave up an earlier ownership (a clear before
+        // the set): only an owner that is no longer ours counts.
+        if (clipboardIsOurs(display_)) return;
+        policy.clipboardLost();
+        recheck();
     };
     QCoreApplication::instance()->installNativeEventFilter(&watcher);
-    bool sent = sendControlV(sinceKeys);
+    // Checked right before the keys: another program that took the clipboard since it was
+    // set would have its text pasted in place of ours.
+    const bool ours = clipboardIsOurs(display_);
+    const bool sent = ours && pressControlV(display_);
     if (sent) {
-        firstRequest.start(firstRequestMs_);
-        loop.exec();
+        policy.keysSent();
+        recheck();
+        if (!policy.done()) loop.exec();
+        lastFetchDelayMs_ = policy.firstRequestDelay().count();
     }
     QCoreApplication::instance()->removeNativeEventFilter(&watcher);
-    return sent && fetched;
+    return sent && policy.fetched();
 }
 
 bool X11Keystrokes::sendKeysAndWait(const std::string& keys) {

@@ -3,10 +3,11 @@
 //
 // On X11 the clipboard's text is served by its owner, this process, when the editor
 // asks for it. So after the keys are sent with XTest, a local event loop lets Qt
-// answer the editor's SelectionRequest; only when the editor has fetched the text
-// (a request for CLIPBOARD asking for a text target) and no further request has
-// come for a short while does sendKeysAndWait return. Only then may the caller
-// switch the layout back or clear the clipboard.
+// answer the editor's SelectionRequest, for as long as the paste policy says
+// (platform/paste_policy.h): a request for CLIPBOARD asking for a text target counts
+// as the editor's fetch, and the loss of the clipboard to another program (SelectionClear)
+// before it fails the paste. Only when sendKeysAndWait returns may the caller switch
+// the layout back or clear the clipboard.
 //
 // Before the keys, the foreground-window service gives the focus back to the window the
 // user works in.
@@ -18,7 +19,6 @@
 #include "platform/foreground_window.h"
 #include "platform/keystrokes.h"
 
-class QElapsedTimer;
 struct _XDisplay; // Xlib's Display, kept out of this header so its macros stay out too
 
 namespace sahifex::platform::x11 {
@@ -44,26 +44,21 @@ public:
 
     // Sends "^v" (Ctrl+V; Control is released afterwards) to the focused window and
     // waits, serving the clipboard, until the focused program has fetched the text.
-    // True when it did; false when no text request came within about 1.5 s, or the
-    // keys could not be sent. Any other keys are refused (false).
+    // True when it did; false when no text request came in time, when the clipboard
+    // was no longer ours before the keys or before the request (no keys are sent in the
+    // first case), or when the keys could not be sent. Any other keys are refused.
     bool sendKeysAndWait(const std::string& keys) override;
 
     // The time from the keys to the editor's first text request in the last
     // sendKeysAndWait, in milliseconds; negative when the text was not fetched.
     double lastFetchDelayMs() const { return lastFetchDelayMs_; }
 
-    // How long to wait for the first text request, and for quiet after the last one.
-    void setWaitLimits(int firstRequestMs, int quietMs);
-
 private:
-    bool sendControlV(QElapsedTimer& sinceKeys);
     bool waitForFetch();
 
     _XDisplay* display_;
     ForegroundWindow& foreground_;
     double lastFetchDelayMs_ = -1;
-    int firstRequestMs_ = 1500;
-    int quietMs_ = 60;
 };
 
 } // namespace sahifex::platform::x11

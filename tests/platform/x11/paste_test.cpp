@@ -118,6 +118,20 @@ TEST_F(Paste, NotFetchedWhenTheFocusedWindowNeverAsks) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), kVerse) << "the clipboard is left as it was";
 }
 
+// Another program copies between the program's set and the keys: the editor would paste
+// its text. No keys are sent, and the paste has failed.
+TEST_F(Paste, AClipboardTakenBeforeTheKeysIsNotPasted) {
+    Mousepad editor;
+    ASSERT_NO_FATAL_FAILURE(editor.focus());
+    auto* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(kVerse);
+    ASSERT_EQ(run("printf raw | xclip -selection clipboard -i >/dev/null 2>&1").status, 0);
+    ASSERT_TRUE(waitUntil([&] { return !clipboard->ownsClipboard(); }, 5000));
+    EXPECT_FALSE(keystrokes->sendKeysAndWait("^v"));
+    EXPECT_EQ(save(editor), "");
+    EXPECT_FALSE(controlIsDown());
+}
+
 TEST_F(Paste, OnlyTheControlVKeystrokeIsSent) {
     EXPECT_FALSE(keystrokes->sendKeysAndWait("^c"));
     EXPECT_FALSE(keystrokes->sendKeysAndWait(""));
