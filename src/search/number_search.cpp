@@ -133,6 +133,12 @@ void Options_Form::SerachByNumber_Click() {
         if (PasteText(Text5.text()) == PasteResult::NotOnClipboard) return;
         Text1.setText(u"");
         program_.LastClipText.clear();
+    } catch (const store::VerseFileError& fault) {
+        // A verse file that is missing, unreadable or cut short is no end of the surah: the
+        // user is told which file, as the word search does, and the copied reference stays
+        // on the clipboard. The window, hidden while tracking works, comes to show it.
+        app::showNotice(*this, app::verseFileFault(fault.fileName()));
+        Show();
     } catch (const forms::RuntimeFailure&) {
         // The end-of-surah handler: the verse files are closed already.
         services_.messages.showOk(u"انتهت السورة", caption()); // titled with the program's name

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -359,16 +360,43 @@ TEST_F(NumberSearchFaults, TheWrittenFilesServeTheSearch) {
     EXPECT_EQ(main.List4.items(), (std::vector<std::u16string>{u"1  ", u"22", u"الحمد123"}));
 }
 
-TEST_F(NumberSearchFaults, AMissingVerseFileReportsTheEndAndHoldsNothing) {
-    for (const char* name : {"QuranV.Qur", "QuranT.Qur"}) {
-        SCOPED_TRACE(name);
-        const fs::path file = dir() / name;
-        fs::rename(file, dir() / "away");
+// A fault of a verse file is no end of the surah: the file is named in the notice, the
+// window comes to show it, and the copied reference stays on the clipboard.
+TEST_F(NumberSearchFaults, AVerseFileFaultIsReportedByNameAndHoldsNothing) {
+    struct Fault {
+        const char* name;
+        std::function<void(const fs::path&)> make, mend;
+    };
+    const fs::path away = dir() / "away";
+    const auto moveAway = [&](const fs::path& file) { fs::rename(file, away); };
+    const auto moveBack = [&](const fs::path& file) { fs::rename(away, file); };
+    const auto folderInstead = [&](const fs::path& file) {
+        moveAway(file);
+        fs::create_directory(file);
+    };
+    const auto fileBack = [&](const fs::path& file) {
+        fs::remove(file);
+        moveBack(file);
+    };
+    const std::vector<Fault> faults = {{"QuranV.Qur", moveAway, moveBack},
+                                       {"QuranT.Qur", moveAway, moveBack},
+                                       {"QuranV.Qur", folderInstead, fileBack},
+                                       {"QuranT.Qur", folderInstead, fileBack}};
+    for (const Fault& fault : faults) {
+        SCOPED_TRACE(fault.name);
+        const fs::path file = dir() / fault.name;
+        fault.make(file);
         fake.clearLog();
+        main.Hide();
+        fake.clipboardText = u"البقرة:1";
         reference(u"البقرة", 1);
-        EXPECT_EQ(fake.logLine(), kEndOfSurah);
+        EXPECT_EQ(fake.logLine(), "");
+        EXPECT_EQ(fake.clipboardText, u"البقرة:1");
+        EXPECT_EQ(main.Label10.caption(), u"تعذرت قراءة ملف الآيات " + sahifex::store::fromUtf8(fault.name));
+        EXPECT_TRUE(main.Picture1.visible());
+        EXPECT_TRUE(main.visible());
         EXPECT_FALSE(main.verseChannels().busy());
-        fs::rename(dir() / "away", file);
+        fault.mend(file);
         expectFilesReleased();
     }
     fake.clearLog();
@@ -376,10 +404,11 @@ TEST_F(NumberSearchFaults, AMissingVerseFileReportsTheEndAndHoldsNothing) {
     EXPECT_EQ(fake.logLine(), sendLog(u"ذَلِكَ -  البقرة:2"));
 }
 
-TEST_F(NumberSearchFaults, AVocalizedFileThatEndsEarlyReportsTheEndAndHoldsNothing) {
+TEST_F(NumberSearchFaults, AVocalizedFileThatEndsEarlyIsReportedByNameAndHoldsNothing) {
     writeLines(dir() / "QuranT.Qur", {u"بِسْمِ", u"الْحَمْدُ", u"الم"});
     reference(u"البقرة", 2);
-    EXPECT_EQ(fake.logLine(), kEndOfSurah);
+    EXPECT_EQ(fake.logLine(), "");
+    EXPECT_EQ(main.Label10.caption(), u"تعذرت قراءة ملف الآيات QuranT.Qur");
     EXPECT_TRUE(fake.pasted.empty());
     expectFilesReleased();
 }
