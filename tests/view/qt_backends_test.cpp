@@ -1,10 +1,16 @@
 // The Qt backends of the platform services, on the offscreen platform.
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -94,6 +100,24 @@ TEST(QtEventLoop, ExitNowEndsThroughTheGivenExit) {
     QtEventLoop loop([&] { ++exits; });
     loop.exitNow();
     EXPECT_EQ(exits, 1);
+}
+
+// The program loads Qt's Arabic words as below: the message boxes' buttons then read
+// Arabic, provided the translations are installed with the program.
+TEST(QtWords, TheMessageBoxButtonsReadArabic) {
+    QTranslator words;
+    ASSERT_TRUE(words.load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        << "Qt's translations are installed";
+    QApplication::installTranslator(&words);
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok | QMessageBox::Cancel);
+    const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    for (QMessageBox::StandardButton which : {QMessageBox::Ok, QMessageBox::Cancel}) {
+        const QString text = box.button(which)->text();
+        EXPECT_FALSE(text.isEmpty());
+        EXPECT_FALSE(text.contains(latin)) << text.toStdString();
+    }
+    QApplication::removeTranslator(&words);
 }
 
 TEST(QtTextMetrics, LongerTextWrapsIntoMoreHeight) {
