@@ -15,7 +15,7 @@ namespace sahifex::platform::wayland {
 
 // Linux input key codes (linux/input-event-codes.h); XKB's are 8 higher.
 namespace keys {
-constexpr uint32_t kLeftControl = 29, kA = 30, kS = 31, kC = 46, kV = 47;
+constexpr uint32_t kLeftControl = 29, kA = 30, kS = 31, kC = 46, kV = 47, kZ = 44;
 }
 
 class KeyRoute {

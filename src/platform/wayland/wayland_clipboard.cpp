@@ -167,8 +167,10 @@ void WaylandClipboard::send(void* data, wl_proxy* source, const char* mimeType, 
 
 void WaylandClipboard::cancelled(void* data, wl_proxy* source) {
     auto* self = static_cast<WaylandClipboard*>(data);
-    if (source == self->ownSource_) self->ownSource_ = nullptr; // another program took over
     destroySource(source);
+    if (source != self->ownSource_) return;
+    self->ownSource_ = nullptr; // another program took the clipboard
+    if (self->onOwnTextLost) self->onOwnTextLost();
 }
 
 void WaylandClipboard::clear() {

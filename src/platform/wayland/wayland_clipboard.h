@@ -43,6 +43,8 @@ public:
     bool holdsOwnText() const { return ownSource_ != nullptr; }
     // Called each time another program fetches the text of the last setText.
     std::function<void()> onTextFetched;
+    // Called when another program takes the clipboard from the text of the last setText.
+    std::function<void()> onOwnTextLost;
     // Called each time a read of another program's text ends (for the tests).
     std::function<void()> onTextRead;
 

@@ -41,6 +41,9 @@ bool WaylandKeystrokes::sendKeysAndWait(const std::string& keys) {
         firstFetch.stop();
         quiet.start(quietMs_);
     };
+    // Another program that takes the clipboard before the editor's fetch would have its
+    // text pasted: the paste has failed. After the fetch there is nothing left to serve.
+    clipboard_.onOwnTextLost = [&] { loop.quit(); };
     sinceKeys.start();
     if (route_->pressControlV()) {
         firstFetch.start(firstFetchMs_);
@@ -48,6 +51,7 @@ bool WaylandKeystrokes::sendKeysAndWait(const std::string& keys) {
         loop.exec();
     }
     clipboard_.onTextFetched = nullptr;
+    clipboard_.onOwnTextLost = nullptr;
     return fetched;
 }
 

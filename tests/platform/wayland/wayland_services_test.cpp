@@ -117,6 +117,15 @@ TEST_F(WaylandServices, VersePastesByteExactIntoNativeEditorAfterOurWindowHides)
     EXPECT_EQ(savedAfterChange(editor, ""), utf8(kVerse));
 }
 
+TEST_F(WaylandServices, VersePastesByteExactIntoAnXWaylandEditor) {
+    WaylandEditor editor(WaylandEditor::Kind::XWayland, dir / "xwayland.txt", "");
+    ASSERT_TRUE(editor.waitForFocus());
+    auto paste = keystrokes();
+    ASSERT_TRUE(clipboard->setText(kVerse));
+    EXPECT_TRUE(paste->sendKeysAndWait("^v"));
+    EXPECT_EQ(savedAfterChange(editor, ""), utf8(kVerse));
+}
+
 TEST_F(WaylandServices, EditorThatNeverFetchesMakesThePasteFalseAndKeepsTheVerse) {
     WaylandEditor editor(WaylandEditor::Kind::Native, dir / "stopped.txt", "");
     ASSERT_TRUE(editor.waitForFocus());

@@ -1,0 +1,152 @@
+// How fast the program answers in a Wayland session (scripts/wayland-session), its
+// windows on XWayland and a native mousepad as the editor: (1) a word copied in the
+// editor, tracking on, 20 times at random points of the 700 ms interval: the time until
+// the program has put the verse on the clipboard for its paste (seen by a clipboard
+// watcher of this process); (2) 20 pastes by the program's own services into
+// the editor: the time from Ctrl+V to the editor's fetch of the text. Prints the figures;
+// fails only when a copy or a paste never arrived.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QString>
+#include <QThread>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <vector>
+
+#include "e2e_session.h"
+#include "platform/wayland/key_routes.h"
+#include "platform/wayland/wayland_clipboard.h"
+#include "platform/wayland/wayland_connection.h"
+#include "platform/wayland/wayland_foreground_window.h"
+#include "platform/wayland/wayland_keystrokes.h"
+#include "wayland_desktop.h"
+
+using namespace sahifex::e2e;
+using namespace sahifex::platform::wayland;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int kRuns = 20;
+
+bool serveUntil(const std::function<bool()>& done, int limitMs = 5000) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.elapsed() > limitMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
+        QThread::usleep(500);
+    }
+    return true;
+}
+
+void printFigure(const char* what, std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    const double median = (times[kRuns / 2 - 1] + times[kRuns / 2]) / 2;
+    std::printf("%s, %s, %d runs: median %.1f ms, worst %.1f ms, best %.1f ms\n",
+                compositorName().c_str(), what, kRuns, median, times.back(), times.front());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    try {
+        std::string error;
+        auto connection = std::shared_ptr<WaylandConnection>(WaylandConnection::open("", error));
+        if (!connection) throw std::runtime_error(error);
+        auto clipboard = WaylandClipboard::create(connection, error);
+        auto keys = virtualKeyboardRoute(connection, error);
+        if (!keys) keys = fakeInputRoute(connection, error);
+        if (!clipboard || !keys) throw std::runtime_error(error);
+
+        // (1) The program, tracking on, and two editors, each holding a word of one verse,
+        // copied in turn: each copy is new to the watcher.
+        std::vector<double> copyToKeys;
+        {
+            E2eSession scene("", false);
+            const char16_t* words[] = {u"الصمد", u"مدهامتان"};
+            const char16_t* references[] = {u"الإخلاص:2", u"الرحمن:64"};
+            std::unique_ptr<WaylandEditor> editors[2];
+            for (int e = 0; e < 2; ++e) {
+                const std::string word = QString::fromStdU16String(words[e]).toStdString();
+                editors[e] = std::make_unique<WaylandEditor>(
+                    WaylandEditor::Kind::Native,
+                    scene.programDir() / ("word" + std::to_string(e) + ".txt"), word);
+                if (!editors[e]->waitForFocus())
+                    throw std::runtime_error("the editor has no focus");
+            }
+            std::ofstream(scene.programDir() / "Sahifex.ini", std::ios::binary)
+                << "0*0*16*12*0*0*0*0*1*1*0*\r\n";
+            scene.startProgram();
+            std::mt19937 random(20261210);
+            std::uniform_int_distribution<int> phase(0, 699);
+            for (int i = 0; i < kRuns; ++i) {
+                WaylandEditor& editor = *editors[i % 2];
+                editor.focus();
+                if (!editor.waitForFocus()) throw std::runtime_error("the editor has no focus");
+                serveUntil([] { return false; }, phase(random));
+                keys->pressWithControl(keys::kA);
+                keys->pressWithControl(keys::kC);
+                const auto copied = Clock::now();
+                // The copied word first, then the program's verse in its place.
+                bool copiedWord = false;
+                if (!serveUntil([&] {
+                        const QString text = QString::fromStdU16String(clipboard->text());
+                        copiedWord = copiedWord || text == QString::fromStdU16String(words[i % 2]);
+                        return copiedWord &&
+                               text.contains(QString::fromStdU16String(references[i % 2]));
+                    })) {
+                    std::fprintf(stderr, "copy %d: the verse never came\n", i + 1);
+                    return 1;
+                }
+                copyToKeys.push_back(
+                    std::chrono::duration<double, std::milli>(Clock::now() - copied).count());
+                // The verse replaced the word; undone, the word is there to copy again.
+                if (!waitUntil([&] { return focusedWindowTitle().rfind('*', 0) == 0; },
+                               kStepLimit)) {
+                    std::fprintf(stderr, "copy %d: the verse did not reach the editor\n", i + 1);
+                    return 1;
+                }
+                keys->pressWithControl(keys::kZ);
+                keys->pressWithControl(keys::kS);
+                serveUntil([&] { return focusedWindowTitle().rfind('*', 0) != 0; });
+            }
+        }
+        printFigure("a copied word, tracking on, to the verse on the clipboard for the paste",
+                    copyToKeys);
+
+        // (2) Pastes by the program's services into the editor.
+        const auto dir = std::filesystem::temp_directory_path() /
+                         ("sahifex-wayland-figures-" + std::to_string(getpid()));
+        std::filesystem::create_directories(dir);
+        std::vector<double> keysToFetch;
+        {
+            WaylandEditor editor(WaylandEditor::Kind::Native, dir / "paste.txt", "");
+            if (!editor.waitForFocus()) throw std::runtime_error("the editor has no focus");
+            WaylandForegroundWindow foreground([] { return false; });
+            auto route = virtualKeyboardRoute(connection, error);
+            if (!route) route = fakeInputRoute(connection, error);
+            WaylandKeystrokes paste(*clipboard, foreground, std::move(route));
+            for (int i = 0; i < kRuns; ++i) {
+                clipboard->setText(u"كلمة ");
+                if (!paste.sendKeysAndWait("^v")) {
+                    std::fprintf(stderr, "paste %d: the editor did not fetch the text\n", i + 1);
+                    return 1;
+                }
+                keysToFetch.push_back(paste.lastFetchDelayMs());
+            }
+        }
+        std::filesystem::remove_all(dir);
+        printFigure("Ctrl+V to the editor's fetch of the text", keysToFetch);
+        return 0;
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "wayland_figures: %s\n", failure.what());
+        return 1;
+    }
+}
