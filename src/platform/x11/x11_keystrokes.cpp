@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <X11/XKBlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 #include <xcb/xcb.h>
@@ -86,6 +87,46 @@ KeyCode keycodeOf(Display* display, KeySym keysym) {
     return inActiveGroup ? inActiveGroup : inAnyGroup;
 }
 
+// Lends a key to a keysym that no key of the keyboard map gives at its first level (with
+// only an Arabic layout configured, no key gives "v"): a keycode without any symbol gives
+// it, until the loan ends and the map is as it was. Held over the whole paste, so that the
+// editor reads the keys while the key still gives the keysym.
+class KeyLoan {
+public:
+    KeyLoan(Display* display, KeySym keysym) : display_(display) {
+        if (keycodeOf(display, keysym)) return; // a key of the map gives it
+        int min = 0, max = 0, perKey = 0;
+        XDisplayKeycodes(display, &min, &max);
+        KeySym* map = XGetKeyboardMapping(display, static_cast<KeyCode>(min), max - min + 1, &perKey);
+        if (!map) return;
+        for (int key = max; key >= min && !code_; --key) {
+            bool empty = true;
+            for (int i = 0; i < perKey; ++i)
+                if (map[(key - min) * perKey + i] != NoSymbol) empty = false;
+            if (empty) code_ = static_cast<KeyCode>(key);
+        }
+        XFree(map);
+        if (!code_) return;
+        KeySym lower = NoSymbol, upper = NoSymbol;
+        XConvertCase(keysym, &lower, &upper);
+        KeySym symbols[2] = {lower, upper};
+        XChangeKeyboardMapping(display, code_, 2, symbols, 1);
+        XSync(display, False);
+    }
+    ~KeyLoan() {
+        if (!code_) return;
+        KeySym none[2] = {NoSymbol, NoSymbol};
+        XChangeKeyboardMapping(display_, code_, 2, none, 1);
+        XSync(display_, False);
+    }
+    KeyLoan(const KeyLoan&) = delete;
+    KeyLoan& operator=(const KeyLoan&) = delete;
+
+private:
+    Display* display_;
+    KeyCode code_ = 0;
+};
+
 } // namespace
 
 std::unique_ptr<X11Keystrokes> X11Keystrokes::create(ForegroundWindow& foreground,
@@ -152,6 +193,7 @@ bool X11Keystrokes::waitForFetch() {
         recheck();
     };
     QCoreApplication::instance()->installNativeEventFilter(&watcher);
+    const KeyLoan v(display_, XK_v);
     // Checked right before the keys: another program that took the clipboard since it was
     // set would have its text pasted in place of ours.
     const bool ours = clipboardIsOurs(display_);

@@ -10,7 +10,8 @@
 // the layout back or clear the clipboard.
 //
 // Before the keys, the foreground-window service gives the focus back to the window the
-// user works in.
+// user works in. A keyboard map without a "v" key (only an Arabic layout configured)
+// lends a spare keycode to "v" for the paste.
 
 #include <functional>
 #include <memory>

@@ -224,5 +224,20 @@ TEST_F(Paste, TwentyPastesAndTheTimeToTheFetch) {
                 worst(fetches), median(calls), worst(calls));
 }
 
+// With only an Arabic layout configured no key gives "v": a spare keycode gives it for
+// the paste, and the keyboard map is as it was afterwards. (Run in a session whose only
+// layout is "ara".)
+TEST_F(Paste, ArabicOnlyTheVerseLandsByALentKeyAndTheMapIsRestored) {
+    ASSERT_EQ(run("setxkbmap -query | awk '/^layout/ {print $2}'").out, "ara\n");
+    const std::string mapBefore = run("xmodmap -pke").out;
+    ASSERT_NE(run("xmodmap -pke | grep -Ew 'v'").status, 0) << "a key gives v: more layouts";
+    Mousepad editor;
+    ASSERT_NO_FATAL_FAILURE(editor.focus());
+    EXPECT_TRUE(sendAsTheProgramDoes(kVerse));
+    EXPECT_EQ(run("xmodmap -pke").out, mapBefore);
+    EXPECT_FALSE(controlIsDown());
+    EXPECT_EQ(save(editor), kVerse.toStdString());
+}
+
 } // namespace
 } // namespace sahifex::testing::x11
