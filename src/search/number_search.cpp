@@ -102,8 +102,7 @@ void Options_Form::SerachByNumber_Click() {
         const double wanted = referenced + 1;
         {
             // Held (as open files are) until this block ends, also when reading fails.
-            const store::VerseTexts files =
-                channels_.readWhole(services_.programDir, store::Holding::AcrossYields);
+            const store::VerseTexts files = channels_.readWhole(services_.programDir);
             store::LineReader plain(files.plain()), vocalized(files.vocalized());
             const std::string codeBytes = store::encodeWin1256(code);
             while (!plain.atEnd()) {

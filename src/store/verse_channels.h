@@ -6,11 +6,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "forms/runtime_failure.h"
-#include "os/kept_mapping.h"
+#include "os/file_identity.h"
 
 namespace sahifex::store {
 
@@ -30,19 +31,50 @@ private:
     int line_;
 };
 
-// One verse file whole in memory, as its bytes: read, or seen through a kept mapping
-// when one is given and the file can be mapped. Throws VerseFileError when the file
-// cannot be opened or read.
+// The size of a file and the FNV-1a hash (64 bits) of its bytes: what tells the verse
+// files that came with the program from a copy cut short, overwritten or damaged.
+struct FileSum {
+    unsigned long long size = 0, fnv1a = 0;
+    bool operator==(const FileSum&) const = default;
+};
+FileSum sumOf(std::string_view bytes);
+
+// What the two verse files must hold; no sum takes a file whatever it holds.
+struct ExpectedSums {
+    std::optional<FileSum> plain, vocalized;
+};
+// The verse files that come with the program, as the converter makes them.
+extern const ExpectedSums kShippedSums;
+
+// One verse file whole in memory: its name and its bytes.
 class VerseFileBytes {
 public:
-    explicit VerseFileBytes(const std::filesystem::path& path, os::KeptMapping* mapping = nullptr);
+    VerseFileBytes(std::string fileName, std::string_view bytes)
+        : bytes_(bytes), fileName_(std::move(fileName)) {}
     std::string_view bytes() const { return bytes_; }
     const std::string& fileName() const { return fileName_; }
 
 private:
-    std::unique_ptr<char[]> data_; // the bytes read, when they are not mapped
     std::string_view bytes_;
     std::string fileName_;
+};
+
+// A copy of one verse file's bytes, kept from one reading to the next while the file
+// stays the same: each reading still asks the system for the file as it is then, and a
+// file replaced, rewritten, grown or shrunk since is read anew. A copy, not a view of
+// the file: another program rewriting the file in place changes nothing that a search
+// holds.
+class KeptVerseFile {
+public:
+    // The bytes of the file at path, valid until the next call. Throws VerseFileError
+    // when it is missing, no regular file, cannot be read, does not hold what expected
+    // says, or keeps changing while it is read.
+    VerseFileBytes read(const std::filesystem::path& path, const std::optional<FileSum>& expected = {});
+
+private:
+    std::optional<os::FileIdentity> identity_; // of the bytes kept, when they are good
+    std::unique_ptr<char[]> data_;
+    size_t size_ = 0;
 };
 
 // The lines of a file read whole, one after the other: a line ends at CR (a LF after it
@@ -64,13 +96,6 @@ private:
 
 class VerseChannels;
 
-// How long a search holds the files' bytes. A mapping shows the file itself: should
-// another program shorten the file meanwhile, the bytes beyond its new end are gone and
-// touching them ends the process. A search that runs straight through holds them for a
-// fraction of a millisecond and sees them mapped; one that yields to the event loop
-// while it holds them gets copies.
-enum class Holding { Briefly, AcrossYields };
-
 // Both verse files read whole (the plain one first), held as the open files are: only
 // one search at a time, while this object lives.
 class VerseTexts {
@@ -82,7 +107,7 @@ public:
 
 private:
     friend class VerseChannels;
-    VerseTexts(VerseChannels& owner, const std::filesystem::path& dir, Holding holding);
+    VerseTexts(VerseChannels& owner, const std::filesystem::path& dir);
     VerseChannels* owner_;
     std::unique_ptr<VerseFileBytes> plain_;
     std::unique_ptr<VerseFileBytes> vocalized_;
@@ -90,17 +115,24 @@ private:
 
 class VerseChannels {
 public:
+    // expected: what the files must hold, checked whenever a file is read anew (at the
+    // first search, and after the file changed).
+    explicit VerseChannels(ExpectedSums expected = kShippedSums) : expected_(expected) {}
+    // Verse files of one's own, whatever they hold (the tests write such files).
+    void expect(ExpectedSums expected) { expected_ = expected; }
+
     // Reads both files of the directory whole (the plain one first). Throws
-    // VerseFileError when one cannot be read, and RuntimeFailure when another search
-    // holds them.
-    VerseTexts readWhole(const std::filesystem::path& dir, Holding holding = Holding::Briefly);
+    // VerseFileError when one cannot be read or is damaged, and RuntimeFailure when
+    // another search holds them.
+    VerseTexts readWhole(const std::filesystem::path& dir);
     bool busy() const { return busy_; }
 
 private:
     friend class VerseTexts;
     bool busy_ = false;
+    ExpectedSums expected_;
     // Each search's bytes, valid while its VerseTexts lives: only one does at a time.
-    os::KeptMapping plainMapping_, vocalizedMapping_;
+    KeptVerseFile plain_, vocalized_;
 };
 
 } // namespace sahifex::store

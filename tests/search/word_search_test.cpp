@@ -1,9 +1,18 @@
 // The word search and the key filter of the search box, on the fakes: small verse
 // files written for each test, and the program's own verse files.
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <random>
 #include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "store/long_verse.h"
 #include "store/verse_channels.h"
@@ -62,6 +71,7 @@ void writeVocalized(const fs::path& dir, const std::vector<Verse>& verses) {
 // The main window on the fakes, with its own verse files in a folder of its own.
 struct WordSearch : sahifex::testing::TempFolder, AppFixture {
     WordSearch() : TempFolder("word-search"), AppFixture(path()) {
+        main.verseChannels().expect({}); // files of its own
         writePlain(dir(), kSample);
         writeVocalized(dir(), kSample);
         // The search box had the focus, which switches to Arabic.
@@ -606,5 +616,95 @@ TEST_F(WordSearchOnTheProgramsFiles, WholeWordAndPartOfWordDifferOnQaala) {
     EXPECT_GT(part, whole);
     for (const auto& row : main.List1.items()) EXPECT_NE(row.find(u"قال"), std::u16string::npos);
 }
+
+// ---- copies of the program's files, damaged or rewritten
+
+std::string bytesOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+struct ShippedCopies : sahifex::testing::TempFolder, AppFixture {
+    ShippedCopies() : TempFolder("shipped-copies"), AppFixture(path()) {
+        for (const char* name : {"QuranV.Qur", "QuranT.Qur"}) write(name, shipped(name));
+        fake.activeLayout = "00000401";
+    }
+    static const std::string& shipped(const std::string& name) {
+        static const std::string plain = bytesOf(fs::path(SAHIFEX_DATA_DIR) / "QuranV.Qur");
+        static const std::string vocalized = bytesOf(fs::path(SAHIFEX_DATA_DIR) / "QuranT.Qur");
+        return name == "QuranV.Qur" ? plain : vocalized;
+    }
+    // The rows of a search for a common word, or the notice it showed instead.
+    std::u16string outcome() {
+        main.Text1.setText(u"قال");
+        main.Command1_Click();
+        if (main.Picture1.visible()) return main.Label10.caption();
+        return sahifex::store::fromUtf8(std::to_string(main.List1.ListCount())) + u" rows";
+    }
+};
+
+// The files are fixed data: a copy cut short, overwritten or holding a line no verse
+// has is a fault of that file, never text for the document.
+TEST_F(ShippedCopies, ADamagedVerseFileIsAFileFault) {
+    const std::u16string whole = outcome();
+    ASSERT_EQ(whole, u"371 rows");
+    for (const char* name : {"QuranV.Qur", "QuranT.Qur"}) {
+        const std::string good = shipped(name);
+        std::string random(good.size(), '\0');
+        std::mt19937 bytes(7);
+        for (char& c : random) c = static_cast<char>(bytes());
+        std::string longLine = good;
+        longLine.insert(good.size() / 2, std::string(1 << 20, '\xC7'));
+        std::string oneByteChanged = good;
+        oneByteChanged[good.size() / 3] ^= 1;
+        for (const std::string& damaged :
+             {good.substr(0, good.size() - 12), random, longLine, oneByteChanged}) {
+            write(name, damaged);
+            EXPECT_EQ(outcome(), u"تعذرت قراءة ملف الآيات " + sahifex::store::fromUtf8(name))
+                << name << ", " << damaged.size() << " bytes";
+            EXPECT_TRUE(fake.pasted.empty());
+        }
+        write(name, good);
+        EXPECT_EQ(outcome(), whole) << name << " restored";
+    }
+}
+
+#ifndef _WIN32
+// Another program rewriting a verse file in place (truncating it, then writing it
+// again) while searches run: each search lists the whole result or reports the file,
+// and the searching process never dies of it.
+TEST_F(ShippedCopies, SearchesWhileTheFileIsRewrittenInPlaceSeeItWholeOrReportIt) {
+    const std::u16string whole = outcome();
+    const std::u16string fault = u"تعذرت قراءة ملف الآيات QuranV.Qur";
+    const pid_t searcher = fork();
+    ASSERT_GE(searcher, 0);
+    if (searcher == 0) {
+        int wholeResults = 0;
+        for (int search = 0; search < 1500; ++search) {
+            const std::u16string got = outcome();
+            if (got == whole) ++wholeResults;
+            else if (got != fault) _exit(2); // a part of the result, or another text
+        }
+        _exit(wholeResults > 0 ? 0 : 3);
+    }
+    const std::string& bytes = shipped("QuranV.Qur");
+    const fs::path file = path() / "QuranV.Qur";
+    int status = 0, rewrites = 0;
+    while (waitpid(searcher, &status, WNOHANG) == 0) {
+        const int fd = ::open(file.c_str(), O_WRONLY | O_TRUNC);
+        ASSERT_GE(fd, 0);
+        // Written in pieces, as an editor or a copy does.
+        for (size_t at = 0; at < bytes.size(); at += 65536)
+            ASSERT_GT(::write(fd, bytes.data() + at, std::min<size_t>(65536, bytes.size() - at)), 0);
+        ::close(fd);
+        ++rewrites;
+        usleep(500);
+    }
+    ASSERT_FALSE(WIFSIGNALED(status)) << "the searcher died of signal " << WTERMSIG(status) << " after "
+                                      << rewrites << " rewrites";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "2: a search listed a part of the result; 3: none saw the file whole";
+    EXPECT_GT(rewrites, 10);
+}
+#endif
 
 } // namespace

@@ -228,6 +228,15 @@ TEST(ShippedVerseFiles, BytesRoundTripThroughTheCodecWithNothingLost) {
     }
 }
 
+// The program takes the verse files only with the sums it knows them by.
+TEST(ShippedVerseFiles, HaveTheSumsTheProgramChecks) {
+    const FileSum plain = sumOf(bytesOf(kDataDir / kPlainFileName));
+    const FileSum vocalized = sumOf(bytesOf(kDataDir / kVocalizedFileName));
+    EXPECT_EQ(kShippedSums.plain, plain) << "size " << plain.size << ", FNV-1a 0x" << std::hex << plain.fnv1a;
+    EXPECT_EQ(kShippedSums.vocalized, vocalized)
+        << "size " << vocalized.size << ", FNV-1a 0x" << std::hex << vocalized.fnv1a;
+}
+
 TEST(ShippedVerseFiles, AreWhatTheConverterMakesNow) {
     const testing::TempFolder folder("converter");
     const fs::path& out = folder.path();

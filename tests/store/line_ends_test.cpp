@@ -135,7 +135,8 @@ TEST_F(WholeFiles, TheLinesAreThoseVerseFileReads) {
     for (int round = 0; round < 300; ++round) {
         const fs::path file = write("lines.Qur", randomBytes(random, random() % 400));
         VerseFile streamed(file);
-        const VerseFileBytes whole(file);
+        KeptVerseFile kept;
+        const VerseFileBytes whole = kept.read(file);
         LineReader lines(whole);
         while (!streamed.atEnd()) {
             ASSERT_FALSE(lines.atEnd());
@@ -148,7 +149,8 @@ TEST_F(WholeFiles, TheLinesAreThoseVerseFileReads) {
 }
 
 TEST_F(WholeFiles, ReadingPastTheEndNamesTheFileAndTheLine) {
-    const VerseFileBytes whole(write(kVocalizedFileName, "a\r\nb\r\n"));
+    KeptVerseFile kept;
+    const VerseFileBytes whole = kept.read(write(kVocalizedFileName, "a\r\nb\r\n"));
     LineReader lines(whole);
     EXPECT_EQ(lines.readLine(), "a");
     EXPECT_EQ(lines.readLine(), "b");
@@ -162,7 +164,7 @@ TEST_F(WholeFiles, ReadingPastTheEndNamesTheFileAndTheLine) {
 }
 
 TEST_F(WholeFiles, MissingFilesAndFoldersAreErrorsAndLeaveTheChannelsFree) {
-    VerseChannels channels;
+    VerseChannels channels{ExpectedSums{}};
     try {
         channels.readWhole(dir);
         FAIL() << "read a missing file";
@@ -194,7 +196,7 @@ TEST_F(WholeFiles, MissingFilesAndFoldersAreErrorsAndLeaveTheChannelsFree) {
 // The searches keep the files mapped from one search to the next: each must still see
 // the files as they are when it starts, whatever happened to them in between.
 TEST_F(WholeFiles, EachSearchSeesTheFilesAsTheyAreWhenItStarts) {
-    VerseChannels channels;
+    VerseChannels channels{ExpectedSums{}};
     write(kPlainFileName, "001a 1\r\n");
     std::vector<std::string> seen;
     const auto search = [&] {
@@ -227,11 +229,12 @@ TEST_F(WholeFiles, EachSearchSeesTheFilesAsTheyAreWhenItStarts) {
     EXPECT_FALSE(channels.busy());
 }
 
-TEST_F(WholeFiles, BytesHeldAcrossYieldsOutlastTheFileShortened) {
-    VerseChannels channels;
+// A search that yields to the event loop holds the bytes meanwhile.
+TEST_F(WholeFiles, BytesHeldOutlastTheFileShortened) {
+    VerseChannels channels{ExpectedSums{}};
     write(kPlainFileName, "001a 1\r\n");
     write(kVocalizedFileName, "A verse\r\n");
-    const VerseTexts texts = channels.readWhole(dir, Holding::AcrossYields);
+    const VerseTexts texts = channels.readWhole(dir);
     write(kVocalizedFileName, "");
     EXPECT_EQ(texts.vocalized().bytes(), "A verse\r\n");
 }
@@ -240,14 +243,15 @@ TEST_F(WholeFiles, BytesHeldAcrossYieldsOutlastTheFileShortened) {
 TEST_F(WholeFiles, AFifoInAFilesPlaceIsAnErrorAtOnce) {
     write(kPlainFileName, "001a 1\r\n");
     ASSERT_EQ(mkfifo((dir / kVocalizedFileName).c_str(), 0600), 0);
-    VerseChannels channels;
+    VerseChannels channels{ExpectedSums{}};
     EXPECT_THROW(channels.readWhole(dir), VerseFileError) << "no program writes into it: it would wait";
     EXPECT_FALSE(channels.busy());
 }
 #endif
 
 TEST_F(WholeFiles, AnEmptyFileHasNoLines) {
-    const VerseFileBytes whole(write(kPlainFileName, ""));
+    KeptVerseFile kept;
+    const VerseFileBytes whole = kept.read(write(kPlainFileName, ""));
     EXPECT_TRUE(LineReader(whole).atEnd());
     EXPECT_EQ(lineCount(whole.bytes()), 0u);
 }

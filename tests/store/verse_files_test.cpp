@@ -111,7 +111,7 @@ TEST_F(VerseFilesTest, AShorterVocalizedFileFailsAtItsFirstMissingLine) {
 TEST_F(VerseFilesTest, OnlyOneSearchHoldsTheFilesAtATime) {
     write(kPlainFileName, "001a 1\r\n");
     write(kVocalizedFileName, "A\r\n");
-    VerseChannels channels;
+    VerseChannels channels{ExpectedSums{}};
     {
         std::optional<VerseTexts> first(channels.readWhole(dir));
         EXPECT_TRUE(channels.busy());
