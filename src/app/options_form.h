@@ -178,6 +178,13 @@ private:
     void applySavedOptions(); // items 2 to 10 of SaveList, each already checked
     void applyAddedOptions(); // the items after the eleven, each at its default when absent
     void fallBackToDefaultSizes();
+    // The steps of Command1_Click, in their order (search/word_search.cpp).
+    void hideEarlierOutcome();
+    void takeSearchTerms(bool wholeWord);
+    void showSearchSettings();
+    bool yieldBeforeSearching();
+    bool listMatchingVerses(bool wholeWord);
+    void answerSearch();
 
     platform::Services services_;
     ProgramState& program_;

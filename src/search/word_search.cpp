@@ -56,25 +56,45 @@ void Options_Form::Command1_Click() {
     // a tick in that time leaves everything as it is.
     if (channels_.busy()) return;
 
+    hideEarlierOutcome();
+    const bool wholeWord = Check9.value() != 1;
+    takeSearchTerms(wholeWord);
+    if (Text1.text() == u" خيارات ") {
+        showSearchSettings();
+        return;
+    }
+    if (!yieldBeforeSearching()) return;
+    List1.Clear();
+    List2.Clear();
+    List3.Clear();
+    if (!listMatchingVerses(wholeWord)) return;
+    answerSearch();
+}
+
+void Options_Form::hideEarlierOutcome() {
     Picture1.setVisible(false);
     Text5.setVisible(false);
     Label2.setCaption(u"");
     Pic_search_settings.setVisible(false);
+}
 
+// The forms with و and ف wait in Text2 and Text6; in whole-word mode the term stands
+// between single spaces.
+void Options_Form::takeSearchTerms(bool wholeWord) {
     Text2.setText(u" و" + Text1.text() + u" ");
     Text6.setText(u" ف" + Text1.text() + u" ");
-
-    const bool wholeWord = Check9.value() != 1;
     if (wholeWord) Text1.setText(u" " + trimSpaces(Text1.text()) + u" ");
+}
 
-    if (Text1.text() == u" خيارات ") {
-        Show();
-        openOptionsPanel();
-        services_.clipboard.clear();
-        Text1.setText(u"");
-        return;
-    }
+// The word "خيارات" opens the options panel instead of searching.
+void Options_Form::showSearchSettings() {
+    Show();
+    openOptionsPanel();
+    services_.clipboard.clear();
+    Text1.setText(u"");
+}
 
+bool Options_Form::yieldBeforeSearching() {
     List1.setVisible(false);
     const std::u16string termBeforeYield = Text1.text();
     services_.loop.yield();
@@ -84,12 +104,14 @@ void Options_Form::Command1_Click() {
     // for "" would list every verse, and a surah code is no word.
     if (Text1.text() != termBeforeYield) {
         List1.setVisible(true);
-        return;
+        return false;
     }
-    List1.Clear();
-    List2.Clear();
-    List3.Clear();
+    return true;
+}
 
+// The rows of every line that holds the term: false, with the file-fault notice shown,
+// when a verse file could not be read.
+bool Options_Form::listMatchingVerses(bool wholeWord) {
     const bool withPrefixes = Check6.value() == 1;
     // One row for each test a line passes: the term, then with Check6 the forms with و
     // and with ف. The prefixed forms always stand between spaces, in both modes; the
@@ -131,10 +153,14 @@ void Options_Form::Command1_Click() {
         List3.Clear();
         List1.setVisible(true);
         app::showNotice(*this, app::verseFileFault(fault.fileName()));
-        return;
+        return false;
     }
     List1.setVisible(true);
+    return true;
+}
 
+// No row: the notice; one row: sent at once; more: the list, to choose from.
+void Options_Form::answerSearch() {
     const int rows = List1.ListCount();
     Label1.setCaption(store::fromUtf8(std::to_string(rows)));
     if (Check2.value() == 1 && rows == 1) List1.setListIndex(0);
