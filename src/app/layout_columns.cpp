@@ -131,6 +131,13 @@ void placePanel(Options_Form& f, forms::PictureBox& panel) {
     for (forms::Control* c : panel.children()) c->setLeft(c->left() + delta);
     panel.setWidth(width);
     panel.setLeft(f.List1.left() - kPanelOverhang);
+    // Over the one column the panel hides everything under the search strip: the window
+    // takes the panel's height. Beside the verse's column it keeps the verse whole.
+    const bool overTheVerse = f.Label2.left() < panel.left() + panel.width();
+    if (overTheVerse && f.height() != top + kPanelHeight) {
+        f.setHeight(top + kPanelHeight);
+        f.fitLowerPanel();
+    }
     growTo(f, top + kPanelHeight);
     panel.setTop(top);
     panel.setHeight(f.height() - top);

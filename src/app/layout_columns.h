@@ -24,7 +24,8 @@ void fitWindowToVerse(Options_Form& form);
 void fitWindowToLayout(Options_Form& form);
 // A panel (the options or the multi-verse panel) in the result area, under the search
 // strip and down to the window's bottom edge, so that it hides whole whatever lies
-// there; the window grows to hold the panel's controls.
+// there; the window takes the panel's height over the one column, and grows to hold the
+// panel's controls beside the verse's column.
 void placePanel(Options_Form& form, forms::PictureBox& panel);
 
 } // namespace sahifex::app

@@ -141,6 +141,7 @@ void Options_Form::SearchAgain_Click() {
     Picture6.setVisible(false);
     SearchAgain.setVisible(false);
     Text1.setVisible(true);
+    fitWindowToVerse(*this);
 }
 
 void Options_Form::Label10_Click() { Picture1.setVisible(false); }

@@ -157,9 +157,9 @@ TEST_F(LayoutsTest, EveryPanelOpensInsideBothLayouts) {
     for (int width : {4764, 7966}) {
         switchFrom(width);
         main.Image1.fireClick();
-        EXPECT_EQ(outsideTheWindow(), std::vector<std::string>{}) << width;
+        EXPECT_EQ(windowFaults(main), std::vector<std::string>{}) << width;
         main.Label23.fireClick();
-        EXPECT_EQ(outsideTheWindow(), std::vector<std::string>{}) << width;
+        EXPECT_EQ(windowFaults(main), std::vector<std::string>{}) << width;
     }
 }
 
@@ -182,7 +182,7 @@ TEST_F(LayoutsTest, APanelSlidesUpFromTheWindowsBottomEdgeToUnderTheSearchStrip)
             ASSERT_GT(topAtYield.size(), 100u) << panel->name();
             EXPECT_EQ(topAtYield.front(), main.height()) << panel->name();
             EXPECT_TRUE(std::is_sorted(topAtYield.rbegin(), topAtYield.rend())) << "always upwards";
-            EXPECT_EQ(outsideTheWindow(), std::vector<std::string>{}) << width;
+            EXPECT_EQ(windowFaults(main), std::vector<std::string>{}) << width;
             main.SearchAgain.fireClick();
             main.Pic_search_settings.setVisible(false);
         }
