@@ -1,8 +1,11 @@
 #include "wayland_desktop.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QThread>
 
 #include <cstdlib>
 #include <fstream>
@@ -83,6 +86,17 @@ std::string runKwinScript(const std::string& printedExpression, const std::strin
 }
 
 } // namespace
+
+bool serveEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.elapsed() > limit.count()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
+        QThread::usleep(500);
+    }
+    return true;
+}
 
 std::string compositorName() { return environmentValue("WAYLAND_SESSION_COMPOSITOR"); }
 

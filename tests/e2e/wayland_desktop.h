@@ -5,12 +5,18 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "process.h"
 
 namespace sahifex::e2e {
+
+// Runs this process's Qt event loop (where the Wayland services read and write) until
+// done() holds; false when limit passed first.
+bool serveEventsUntil(const std::function<bool()>& done,
+                      std::chrono::milliseconds limit = std::chrono::seconds(5));
 
 // "sway" or "kwin", as the session says.
 std::string compositorName();

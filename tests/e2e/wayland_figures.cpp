@@ -7,9 +7,7 @@
 // fails only when a copy or a paste never arrived.
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QString>
-#include <QThread>
 
 #include <algorithm>
 #include <chrono>
@@ -33,17 +31,6 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 constexpr int kRuns = 20;
-
-bool serveUntil(const std::function<bool()>& done, int limitMs = 5000) {
-    QElapsedTimer waited;
-    waited.start();
-    while (!done()) {
-        if (waited.elapsed() > limitMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
-        QThread::usleep(500);
-    }
-    return true;
-}
 
 void printFigure(const char* what, std::vector<double> times) {
     std::sort(times.begin(), times.end());
@@ -90,13 +77,13 @@ int main(int argc, char** argv) {
                 WaylandEditor& editor = *editors[i % 2];
                 editor.focus();
                 if (!editor.waitForFocus()) throw std::runtime_error("the editor has no focus");
-                serveUntil([] { return false; }, phase(random));
+                serveEventsUntil([] { return false; }, std::chrono::milliseconds(phase(random)));
                 keys->pressWithControl(keys::kA);
                 keys->pressWithControl(keys::kC);
                 const auto copied = Clock::now();
                 // The copied word first, then the program's verse in its place.
                 bool copiedWord = false;
-                if (!serveUntil([&] {
+                if (!serveEventsUntil([&] {
                         const QString text = QString::fromStdU16String(clipboard->text());
                         copiedWord = copiedWord || text == QString::fromStdU16String(words[i % 2]);
                         return copiedWord &&
@@ -115,7 +102,7 @@ int main(int argc, char** argv) {
                 }
                 keys->pressWithControl(keys::kZ);
                 keys->pressWithControl(keys::kS);
-                serveUntil([&] { return focusedWindowTitle().rfind('*', 0) != 0; });
+                serveEventsUntil([&] { return focusedWindowTitle().rfind('*', 0) != 0; });
             }
         }
         printFigure("a copied word, tracking on, to the verse on the clipboard for the paste",

@@ -26,6 +26,14 @@ for file in usr/lib/sahifex/QuranV.Qur usr/lib/sahifex/QuranT.Qur \
     [ -f "$root/$file" ] || { echo "the package has no $file"; exit 1; }
 done
 desktop-file-validate "$root/usr/share/applications/sahifex.desktop"
+# KWin hands its fake input (the paste keys on a Plasma Wayland session) only to the
+# executable that a menu entry naming the interface points to.
+grep -qx "Exec=/usr/lib/sahifex/sahifex" "$root/usr/share/applications/sahifex.desktop" &&
+    grep -qx "X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input" \
+        "$root/usr/share/applications/sahifex.desktop" || {
+    echo "the menu entry does not ask KWin's fake input for the program"; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q "libwayland-client0" || {
+    echo "the package does not depend on the Wayland client library"; exit 1; }
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
 
 export SAHIFEX_E2E_INSTALLED_PROGRAM="$root/usr/bin/sahifex"

@@ -2,9 +2,7 @@
 // (GDK_BACKEND=wayland) and on XWayland.
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QRasterWindow>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +22,7 @@
 #include "wayland_desktop.h"
 
 using namespace sahifex::platform::wayland;
+using sahifex::e2e::serveEventsUntil;
 using sahifex::e2e::WaylandEditor;
 namespace fs = std::filesystem;
 
@@ -32,18 +31,6 @@ namespace {
 const std::u16string kVerse = u"\uFD3Fبِسْمِ ٱللَّهِ ٱلرَّحْمَٰنِ ٱلرَّحِيمِ\uFD3E الفاتحة:1";
 
 std::string utf8(const std::u16string& text) { return QString::fromStdU16String(text).toStdString(); }
-
-// Runs the event loop (the services' reads and writes live there) until done() holds.
-bool serveUntil(const std::function<bool()>& done, int limitMs = 5000) {
-    QElapsedTimer waited;
-    waited.start();
-    while (!done()) {
-        if (waited.elapsed() > limitMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
 
 class WaylandServices : public ::testing::Test {
 protected:
@@ -79,7 +66,7 @@ protected:
     std::string savedAfterChange(WaylandEditor& editor, const std::string& before) {
         route->pressWithControl(keys::kS);
         std::string saved = before;
-        serveUntil([&] { return (saved = editor.savedText()) != before; });
+        serveEventsUntil([&] { return (saved = editor.savedText()) != before; });
         return saved;
     }
 
@@ -96,7 +83,7 @@ TEST_F(WaylandServices, CopyInNativeEditorIsReadWithoutFocus) {
     ASSERT_TRUE(editor.waitForFocus());
     route->pressWithControl(keys::kA);
     route->pressWithControl(keys::kC);
-    EXPECT_TRUE(serveUntil([&] { return utf8(clipboard->text()) == text; }))
+    EXPECT_TRUE(serveEventsUntil([&] { return utf8(clipboard->text()) == text; }))
         << "read: " << utf8(clipboard->text());
 }
 
@@ -108,7 +95,7 @@ TEST_F(WaylandServices, VersePastesByteExactIntoNativeEditorAfterOurWindowHides)
     ours.resize(300, 200);
     ours.show();
     ours.requestActivate();
-    ASSERT_TRUE(serveUntil([&] { return !editor.hasFocus(); }));
+    ASSERT_TRUE(serveEventsUntil([&] { return !editor.hasFocus(); }));
     ours.hide();
 
     auto paste = keystrokes();
@@ -148,9 +135,9 @@ TEST_F(WaylandServices, AnotherOwnerTakesTheClipboardAndNothingIsPasted) {
     auto paste = keystrokes();
 
     ASSERT_TRUE(clipboard->setText(kVerse));
-    ASSERT_TRUE(serveUntil([&] { return other->text() == kVerse; }));
+    ASSERT_TRUE(serveEventsUntil([&] { return other->text() == kVerse; }));
     ASSERT_TRUE(other->setText(u"كلمة"));
-    EXPECT_TRUE(serveUntil([&] { return clipboard->text() == u"كلمة"; }));
+    EXPECT_TRUE(serveEventsUntil([&] { return clipboard->text() == u"كلمة"; }));
     EXPECT_FALSE(clipboard->holdsOwnText());
     EXPECT_FALSE(paste->sendKeysAndWait("^v"));
 }
@@ -162,7 +149,7 @@ TEST_F(WaylandServices, LongCopiedTextIsReadOnlyUpToTheLimitInWholeCharacters) {
     // Three bytes each: the limit falls inside a character.
     const std::u16string euros(100'000, u'\u20AC');
     ASSERT_TRUE(other->setText(euros));
-    ASSERT_TRUE(serveUntil([&] { return !clipboard->text().empty(); }));
+    ASSERT_TRUE(serveEventsUntil([&] { return !clipboard->text().empty(); }));
     EXPECT_EQ(clipboard->text(), euros.substr(0, WaylandClipboard::kReadLimitBytes / 3));
 }
 
