@@ -152,6 +152,18 @@ TEST_F(WaylandDesktop, TheListAndEnterPasteTheChosenVerseIntoTheNativeEditor) {
     EXPECT_EQ(editorTextAfterChange(), verseWith("الم", 6));
 }
 
+TEST_F(WaylandDesktop, AnEditorThatNeverFetchesBringsTheWindowBackWithTheNotice) {
+    startScene("");
+    typeIntoSearchBox("الصمد");
+    kill(editor->pid(), SIGSTOP);
+    pressKeys("Return");
+    ASSERT_TRUE(waitUntil([&] { return !scene->mainWindowShown(); }, kStepLimit))
+        << "the window hides for the paste";
+    const bool toldTheUser = waitUntil([&] { return scene->mainWindowShown(); }, kStepLimit);
+    kill(editor->pid(), SIGCONT);
+    EXPECT_TRUE(toldTheUser) << "the window comes back with the notice";
+}
+
 TEST_F(WaylandDesktop, AReferenceCopiedInTheNativeEditorPastesTheNextVerse) {
     startScene("البقرة:255", true);
     // The user goes back to the editor; the program keeps running unfocused.

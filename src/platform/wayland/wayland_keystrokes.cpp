@@ -1,58 +1,54 @@
 #include "platform/wayland/wayland_keystrokes.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
+#include "platform/paste_policy.h"
+
 namespace sahifex::platform::wayland {
-
-namespace {
-
-// However often the editor keeps fetching, the wait ends here.
-constexpr int kFetchWaitCapMs = 3000;
-
-} // namespace
 
 WaylandKeystrokes::WaylandKeystrokes(WaylandClipboard& clipboard, ForegroundWindow& foreground,
                                      std::unique_ptr<KeyRoute> route)
     : clipboard_(clipboard), foreground_(foreground), route_(std::move(route)) {}
 
-void WaylandKeystrokes::setWaitLimits(int firstFetchMs, int quietMs) {
-    firstFetchMs_ = firstFetchMs;
-    quietMs_ = quietMs;
-}
-
 bool WaylandKeystrokes::sendKeysAndWait(const std::string& keys) {
     lastFetchDelayMs_ = -1;
-    if (keys != "^v" || !clipboard_.holdsOwnText()) return false;
+    if (keys != "^v") return false;
     foreground_.handBack();
 
+    PastePolicy policy;
     QEventLoop loop;
-    QTimer firstFetch, quiet, cap;
-    for (QTimer* timer : {&firstFetch, &quiet, &cap}) {
-        timer->setSingleShot(true);
-        QObject::connect(timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    }
-    QElapsedTimer sinceKeys;
-    bool fetched = false;
-    clipboard_.onTextFetched = [&] {
-        if (!fetched) lastFetchDelayMs_ = sinceKeys.nsecsElapsed() / 1e6;
-        fetched = true;
-        firstFetch.stop();
-        quiet.start(quietMs_);
+    QTimer wake;
+    wake.setSingleShot(true);
+    // Whenever the policy's state changes, or its time is up, the wait is checked again.
+    auto recheck = [&] {
+        policy.checkTime();
+        if (policy.done())
+            loop.quit();
+        else
+            wake.start(static_cast<int>(policy.remaining().count()));
     };
-    // Another program that takes the clipboard before the editor's fetch would have its
-    // text pasted: the paste has failed. After the fetch there is nothing left to serve.
-    clipboard_.onOwnTextLost = [&] { loop.quit(); };
-    sinceKeys.start();
-    if (route_->pressControlV()) {
-        firstFetch.start(firstFetchMs_);
-        cap.start(kFetchWaitCapMs);
-        loop.exec();
+    QObject::connect(&wake, &QTimer::timeout, &loop, recheck);
+    clipboard_.onTextFetched = [&] {
+        policy.textRequested();
+        recheck();
+    };
+    clipboard_.onOwnTextLost = [&] {
+        policy.clipboardLost();
+        recheck();
+    };
+    // Checked right before the keys: another program that took the clipboard since it was
+    // set would have its text pasted in place of ours.
+    const bool sent = clipboard_.holdsOwnText() && route_->pressControlV();
+    if (sent) {
+        policy.keysSent();
+        recheck();
+        if (!policy.done()) loop.exec();
+        lastFetchDelayMs_ = policy.firstRequestDelay().count();
     }
     clipboard_.onTextFetched = nullptr;
     clipboard_.onOwnTextLost = nullptr;
-    return fetched;
+    return sent && policy.fetched();
 }
 
 } // namespace sahifex::platform::wayland

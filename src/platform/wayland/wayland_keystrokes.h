@@ -1,9 +1,8 @@
 #pragma once
 // The paste keystroke on a Wayland session: the text is on the clipboard by data-control
 // (WaylandClipboard), Ctrl+V goes by the first key route the desktop offers, and the
-// wait ends when the editor has fetched the text (the data source's send event) and no
-// further fetch has come for a short while. True, as on X11, only when the editor took
-// the text.
+// wait for the editor's fetch of the text (the data source's send event) follows the
+// paste policy of every backend. True, as on X11, only when the editor took the text.
 
 #include <memory>
 #include <string>
@@ -29,16 +28,12 @@ public:
     // The time from the keys to the editor's first fetch in the last sendKeysAndWait, in
     // milliseconds; negative when the text was not fetched.
     double lastFetchDelayMs() const { return lastFetchDelayMs_; }
-    // How long to wait for the first fetch, and for quiet after the last one.
-    void setWaitLimits(int firstFetchMs, int quietMs);
 
 private:
     WaylandClipboard& clipboard_;
     ForegroundWindow& foreground_;
     std::unique_ptr<KeyRoute> route_;
     double lastFetchDelayMs_ = -1;
-    int firstFetchMs_ = 1500;
-    int quietMs_ = 60;
 };
 
 } // namespace sahifex::platform::wayland
