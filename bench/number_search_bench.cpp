@@ -4,7 +4,6 @@
 // plain file is read almost to its end with a yield to the event loop after every line.
 // Target: within 150 ms of the tick.
 
-#include <QApplication>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -66,13 +65,3 @@ BENCHMARK_CAPTURE(TickToPaste, surah_1, std::u16string(u"الفاتحة:1"))
 
 } // namespace
 } // namespace sahifex
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QApplication::setLayoutDirection(Qt::RightToLeft);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

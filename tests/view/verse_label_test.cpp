@@ -109,5 +109,25 @@ TEST_F(VerseLabel, ANarrowLabelBreaksAWordRatherThanCutIt) {
     EXPECT_EQ(window.widgetOf(form.Label2)->height(), toPixels(form.Label2.height()));
 }
 
+// Texts longer than any verse are laid out in pieces: the pieces' lines follow each
+// other, every glyph inside the label, for words and for one long word alike.
+TEST_F(VerseLabel, TextsLongerThanAnyVerseAreDrawnWholeLineAfterLine) {
+    QWidget* label = window.widgetOf(form.Label2);
+    const int lineSpacing = QFontMetrics(label->font()).lineSpacing();
+    const std::u16string verse = std::u16string(store::kLongVersePart1) + std::u16string(store::kLongVersePart2);
+    form.Label2.setCaption(verse);
+    const int once = label->height();
+    std::u16string oneWord;
+    for (char16_t c : verse + verse + verse + verse + verse)
+        if (c != u' ') oneWord += c;
+    for (const std::u16string& text : {verse + u" " + verse + u" " + verse, oneWord}) {
+        form.Label2.setCaption(text);
+        EXPECT_EQ(glyphsOutside(), "") << text.size() << " characters";
+        EXPECT_LT(spaceBelowInk(), lineSpacing) << text.size() << " characters";
+        EXPECT_EQ(label->height(), toPixels(form.Label2.height()));
+        EXPECT_GE(label->height(), 3 * once - 2 * lineSpacing) << text.size() << " characters";
+    }
+}
+
 } // namespace
 } // namespace sahifex::view

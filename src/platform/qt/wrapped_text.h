@@ -4,13 +4,17 @@
 // the glyphs' advances alone lets the overhanging strokes of some Arabic letters reach
 // past the left edge, where they are cut. The label that draws the text and the metrics
 // service that sizes the label both lay it out here: it is wrapped at the width it is
-// drawn in.
+// drawn in. Qt lays out a paragraph in time that grows with the square of its longest
+// word; a text is laid out in pieces of a bounded length, so that any text takes time in
+// proportion to its length.
 
 #include <QFont>
 #include <QGlyphRun>
 #include <QList>
 #include <QString>
 #include <QTextLayout>
+#include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -33,11 +37,14 @@ public:
 
 private:
     void fitLine(QTextLine& line, qreal y);
+    // Lays out the piece of the text from start, length characters long, its first line
+    // at y; returns the y below its last line.
+    qreal layOutPiece(qsizetype start, qsizetype length, qreal y);
 
     QString text_;
     QFont font_;
     int width_;
-    QTextLayout layout_;
+    std::vector<std::unique_ptr<QTextLayout>> pieces_;
     qreal shiftDown_ = 0; // ink above the first line's top moves every line down
     int height_ = 0;
 };
