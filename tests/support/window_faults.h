@@ -7,9 +7,11 @@
 // to their containers, later ones on top; picture boxes and frames are opaque.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/forms.h"
+#include "forms/text_metrics.h"
 #include "platform/screen.h"
 
 namespace sahifex::testing {
@@ -63,10 +65,39 @@ inline void placeControls(const forms::Container& container, int left, int top, 
     }
 }
 
+// The one-line caption of a check box, a button or a label, and the width it has beside
+// the box or within the button's frame; an empty caption for other controls.
+inline std::pair<std::u16string, int> oneLineCaption(const forms::Control& c) {
+    constexpr int kCheckBoxMark = 300, kButtonFrame = 180; // twips the text cannot use
+    switch (c.kind()) {
+    case forms::Kind::CheckBox:
+        return {static_cast<const forms::CheckBox&>(c).caption(), c.width() - kCheckBoxMark};
+    case forms::Kind::CommandButton:
+        return {static_cast<const forms::CommandButton&>(c).caption(), c.width() - kButtonFrame};
+    case forms::Kind::Label: {
+        const auto& label = static_cast<const forms::Label&>(c);
+        if (label.wordWrap()) return {};
+        return {label.caption(), c.width()};
+    }
+    default: return {};
+    }
+}
+
+// Whether a caption of several words is wider than its room: measured at that width it
+// would take more than one line.
+inline bool captionCut(const forms::Control& c, const forms::TextMetrics& metrics) {
+    const auto [caption, room] = oneLineCaption(c);
+    if (caption.find(u' ') == std::u16string::npos) return false;
+    return metrics.wrappedTextHeight(caption, room, c.fontSize()) >
+           metrics.wrappedTextHeight(u"ا", room, c.fontSize());
+}
+
 // The faults, one readable line each; none when the window is sound. The window is
-// checked against the screen's available area when one is given.
+// checked against the screen's available area when one is given, and captions against
+// their room when metrics are given.
 inline std::vector<std::string> windowFaults(const forms::Form& form,
-                                             const platform::ScreenArea* screen = nullptr) {
+                                             const platform::ScreenArea* screen = nullptr,
+                                             const forms::TextMetrics* metrics = nullptr) {
     std::vector<std::string> faults;
     if (!form.visible()) return faults;
     if (screen && (form.left() < screen->left || form.top() < screen->top ||
@@ -118,6 +149,7 @@ inline std::vector<std::string> windowFaults(const forms::Form& form,
                              (p.control->parent() == &form ? std::string("the window")
                                                            : p.control->parent()->name()));
         if (!holdsContent(*p.control)) continue;
+        if (metrics && captionCut(*p.control, *metrics)) faults.push_back(name + "'s caption is cut");
         for (const PlacedControl* panel : over) faults.push_back(name + " lies half under " + panel->control->name());
         seen.push_back(&p);
     }

@@ -79,15 +79,17 @@ struct WindowWalk {
 using StateFaults = std::map<std::string, std::vector<std::string>>;
 
 // Walks the windows on a screen of that size and gathers the main window's faults by
-// state; `look` sees each state after its faults are taken.
+// state (captions too, measured by the metrics given); `look` sees each state after its
+// faults are taken.
 inline StateFaults faultsOfEveryState(app::Options_Form& main, bar::Top_Bar& bar,
                                       platform::fake::FakeSystem& fake, int screenWidth,
                                       int screenHeight,
-                                      const std::function<void(const std::string&)>& look) {
+                                      const std::function<void(const std::string&)>& look,
+                                      const forms::TextMetrics* metrics = nullptr) {
     StateFaults faults;
     WindowWalk walk{main, bar, fake, [&](const std::string& state) {
         const platform::ScreenArea area = fake.availableArea(0, 0);
-        std::vector<std::string> found = windowFaults(main, &area);
+        std::vector<std::string> found = windowFaults(main, &area, metrics);
         if (!found.empty()) faults[state] = found;
         look(state);
     }};

@@ -62,7 +62,8 @@ TEST_P(WindowStatesDrawn, EveryControlIsWholeAndApartInEveryState) {
                 w.mainWindow->grab().save(QStringLiteral("%1/%2x%3 %4.png")
                                               .arg(shots).arg(width).arg(height)
                                               .arg(QString::fromStdString(state)));
-        });
+        },
+        &w.qt.metrics);
     EXPECT_GT(shown, 15);
     EXPECT_EQ(faults, testing::StateFaults{});
 }
