@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "e2e_session.h"
+#include "support/temp_folder.h"
 #include "platform/wayland/key_routes.h"
 #include "platform/wayland/wayland_clipboard.h"
 #include "platform/wayland/wayland_connection.h"
@@ -109,9 +110,8 @@ int main(int argc, char** argv) {
                     copyToKeys);
 
         // (2) Pastes by the program's services into the editor.
-        const auto dir = std::filesystem::temp_directory_path() /
-                         ("sahifex-wayland-figures-" + std::to_string(getpid()));
-        std::filesystem::create_directories(dir);
+        const sahifex::testing::TempFolder folder("wayland-figures");
+        const std::filesystem::path& dir = folder.path();
         std::vector<double> keysToFetch;
         {
             WaylandEditor editor(WaylandEditor::Kind::Native, dir / "paste.txt", "");
@@ -129,7 +129,6 @@ int main(int argc, char** argv) {
                 keysToFetch.push_back(paste.lastFetchDelayMs());
             }
         }
-        std::filesystem::remove_all(dir);
         printFigure("Ctrl+V to the editor's fetch of the text", keysToFetch);
         return 0;
     } catch (const std::exception& failure) {

@@ -19,6 +19,7 @@
 #include "platform/wayland/wayland_keystrokes.h"
 #include "platform/x11/x11_display.h"
 #include "platform/x11/x11_foreground_window.h"
+#include "support/temp_folder.h"
 #include "wayland_desktop.h"
 
 using namespace sahifex::platform::wayland;
@@ -43,12 +44,7 @@ protected:
         route = virtualKeyboardRoute(connection, error);
         if (!route) route = fakeInputRoute(connection, error);
         ASSERT_TRUE(route) << error;
-        dir = fs::temp_directory_path() /
-              ("sahifex-wayland-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     // The keystrokes as the program makes them: the hand-back waits for our focus to go.
     std::unique_ptr<WaylandKeystrokes> keystrokes() {
@@ -74,7 +70,8 @@ protected:
     std::unique_ptr<WaylandClipboard> clipboard;
     std::unique_ptr<KeyRoute> route;
     std::unique_ptr<WaylandForegroundWindow> foreground;
-    fs::path dir;
+    const sahifex::testing::TempFolder folder{"wayland"};
+    const fs::path dir = folder.path();
 };
 
 TEST_F(WaylandServices, CopyInNativeEditorIsReadWithoutFocus) {
