@@ -1,9 +1,6 @@
 #include "platform/wayland/wayland_keystrokes.h"
 
-#include <QEventLoop>
-#include <QTimer>
-
-#include "platform/paste_policy.h"
+#include "platform/qt/paste_wait.h"
 
 namespace sahifex::platform::wayland {
 
@@ -16,39 +13,17 @@ bool WaylandKeystrokes::sendKeysAndWait(const std::string& keys) {
     if (keys != "^v") return false;
     foreground_.handBack();
 
-    PastePolicy policy;
-    QEventLoop loop;
-    QTimer wake;
-    wake.setSingleShot(true);
-    // Whenever the policy's state changes, or its time is up, the wait is checked again.
-    auto recheck = [&] {
-        policy.checkTime();
-        if (policy.done())
-            loop.quit();
-        else
-            wake.start(static_cast<int>(policy.remaining().count()));
-    };
-    QObject::connect(&wake, &QTimer::timeout, &loop, recheck);
-    clipboard_.onTextFetched = [&] {
-        policy.textRequested();
-        recheck();
-    };
-    clipboard_.onOwnTextLost = [&] {
-        policy.clipboardLost();
-        recheck();
-    };
+    qt::PasteWait wait;
+    clipboard_.onTextFetched = [&] { wait.textRequested(); };
+    clipboard_.onOwnTextLost = [&] { wait.clipboardLost(); };
     // Checked right before the keys: another program that took the clipboard since it was
     // set would have its text pasted in place of ours.
-    const bool sent = clipboard_.holdsOwnText() && route_->pressControlV();
-    if (sent) {
-        policy.keysSent();
-        recheck();
-        if (!policy.done()) loop.exec();
-        lastFetchDelayMs_ = policy.firstRequestDelay().count();
-    }
+    const bool fetched =
+        wait.run([&] { return clipboard_.holdsOwnText() && route_->pressControlV(); });
+    lastFetchDelayMs_ = wait.firstRequestDelayMs();
     clipboard_.onTextFetched = nullptr;
     clipboard_.onOwnTextLost = nullptr;
-    return sent && policy.fetched();
+    return fetched;
 }
 
 } // namespace sahifex::platform::wayland

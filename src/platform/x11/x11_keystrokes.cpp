@@ -17,6 +17,7 @@
 #include <set>
 
 #include "platform/paste_policy.h"
+#include "platform/qt/paste_wait.h"
 #include "platform/x11/x11_display.h"
 
 namespace sahifex::platform::x11 {
@@ -166,46 +167,23 @@ bool pressControlV(Display* display) {
 }
 
 bool X11Keystrokes::waitForFetch() {
-    PastePolicy policy;
-    QEventLoop loop;
-    QTimer wake;
-    wake.setSingleShot(true);
-    // Whenever the policy's state changes, or its time is up, the wait is checked again.
-    auto recheck = [&] {
-        policy.checkTime();
-        if (policy.done())
-            loop.quit();
-        else
-            wake.start(static_cast<int>(policy.remaining().count()));
-    };
-    QObject::connect(&wake, &QTimer::timeout, &loop, recheck);
-
+    qt::PasteWait wait;
     FetchWatcher watcher(display_);
-    watcher.onTextRequest = [&] {
-        policy.textRequested();
-        recheck();
-    };
+    watcher.onTextRequest = [&] { wait.textRequested(); };
     watcher.onClipboardLost = [&] {
         // Also sent when this process itself gave up an earlier ownership (a clear before
         // the set): only an owner that is no longer ours counts.
-        if (clipboardIsOurs(display_)) return;
-        policy.clipboardLost();
-        recheck();
+        if (!clipboardIsOurs(display_)) wait.clipboardLost();
     };
     QCoreApplication::instance()->installNativeEventFilter(&watcher);
     const KeyLoan v(display_, XK_v);
     // Checked right before the keys: another program that took the clipboard since it was
     // set would have its text pasted in place of ours.
-    const bool ours = clipboardIsOurs(display_);
-    const bool sent = ours && pressControlV(display_);
-    if (sent) {
-        policy.keysSent();
-        recheck();
-        if (!policy.done()) loop.exec();
-        lastFetchDelayMs_ = policy.firstRequestDelay().count();
-    }
+    const bool fetched =
+        wait.run([&] { return clipboardIsOurs(display_) && pressControlV(display_); });
+    lastFetchDelayMs_ = wait.firstRequestDelayMs();
     QCoreApplication::instance()->removeNativeEventFilter(&watcher);
-    return sent && policy.fetched();
+    return fetched;
 }
 
 bool X11Keystrokes::sendKeysAndWait(const std::string& keys) {
