@@ -3,7 +3,9 @@
 // and a second start leaves one program running.
 
 #include <csignal>
+#include <cstdio>
 #include <fstream>
+#include <vector>
 
 #include "e2e_fixture.h"
 
@@ -80,6 +82,47 @@ TEST_F(Delivery, TheListAndEnterSendIntoTheEditorTheUserMovedTo) {
     sleepFor(500ms);
     pressKeys("Return");
     EXPECT_EQ(textsAfterChangeIn(kB), std::pair(inA, firstVerseWith("الم")));
+}
+
+// Another program copies words again and again, 50 ms apart, while tracking pastes the
+// verse of each copy it sees. A copy that takes the clipboard before the keys stops the
+// paste; one that lands in the millisecond between the keys and the editor's request
+// cannot be stopped on X11 (the editor asks the new owner), and then the user is told:
+// the window comes up with the notice.
+TEST_F(Delivery, RapidCopiesByAnotherProgramLeaveWholeVersesOrTellTheUser) {
+    // Two words of one verse each, copied in turn: every tick sees a new copy.
+    const std::vector<std::string> words = {"الصمد", "مدهامتان"};
+    startScene();
+    startTracking();
+    scene->clickIntoEditor();
+    Process copier({"sh", "-c",
+                    "for i in $(seq 30); do for w in " + words[0] + " " + words[1] +
+                        "; do printf %s $w | xclip -selection clipboard -i; sleep 0.05; done; done"},
+                   currentEnvironment(), scene->programDir() / "copier.log");
+    // Only a notice shows the window here; the next paste hides it again.
+    bool told = false;
+    const auto watchForNotice = [&] {
+        told = told || scene->mainWindowShown();
+        return false;
+    };
+    ASSERT_TRUE(waitUntil([&] { return !copier.running() || watchForNotice(); }, 30s));
+    waitUntil(watchForNotice, 2s); // the last copy stays: the next tick pastes its verse
+    std::string text = scene->saveEditor();
+    int whole = 0, raw = 0;
+    for (const std::string& word : words) {
+        const std::string verse = onlyVerseWith(word);
+        for (size_t at; (at = text.find(verse)) != std::string::npos; ++whole) text.erase(at, verse.size());
+    }
+    for (const std::string& word : words)
+        for (size_t at; (at = text.find(word)) != std::string::npos; ++raw) text.erase(at, word.size());
+    EXPECT_EQ(text, "") << "no verse is cut or mixed with another text";
+    if (raw > 0) {
+        EXPECT_TRUE(told) << raw << " copied word(s) pasted without a notice";
+    } else {
+        EXPECT_GE(whole, 2);
+    }
+    std::printf("rapid copies: %d whole verse(s), %d copied word(s) pasted, notice %s\n", whole,
+                raw, told ? "shown" : "never shown");
 }
 
 // xclip owns the clipboard, then stops (SIGSTOP) as a hung program would.

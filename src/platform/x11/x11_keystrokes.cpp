@@ -149,22 +149,37 @@ X11Keystrokes::X11Keystrokes(_XDisplay* display, ForegroundWindow& foreground)
 
 X11Keystrokes::~X11Keystrokes() = default;
 
-bool pressControlV(Display* display) {
-    KeyCode control = keycodeOf(display, XK_Control_L);
-    KeyCode v = keycodeOf(display, XK_v);
-    if (!control || !v) {
+namespace {
+
+struct ControlV {
+    KeyCode control = 0;
+    KeyCode v = 0;
+};
+
+// The keys that give Control and "v" in the current keyboard map (read each time: another
+// program may have changed it); zero keys, said on stderr, when the map has none.
+ControlV controlVKeys(Display* display) {
+    const ControlV keys{keycodeOf(display, XK_Control_L), keycodeOf(display, XK_v)};
+    if (!keys.control || !keys.v)
         std::fprintf(stderr, "sahifex: the keyboard map has no %s key; the paste keystroke "
-                             "cannot be sent.\n", control ? "\"v\"" : "Control");
-        return false;
-    }
-    bool sent = XTestFakeKeyEvent(display, control, True, CurrentTime) &&
-                XTestFakeKeyEvent(display, v, True, CurrentTime) &&
-                XTestFakeKeyEvent(display, v, False, CurrentTime);
+                             "cannot be sent.\n", keys.control ? "\"v\"" : "Control");
+    return keys;
+}
+
+bool press(Display* display, ControlV keys) {
+    if (!keys.control || !keys.v) return false;
+    bool sent = XTestFakeKeyEvent(display, keys.control, True, CurrentTime) &&
+                XTestFakeKeyEvent(display, keys.v, True, CurrentTime) &&
+                XTestFakeKeyEvent(display, keys.v, False, CurrentTime);
     // Control is released whatever happened, or it would stay down for the user.
-    sent = XTestFakeKeyEvent(display, control, False, CurrentTime) && sent;
+    sent = XTestFakeKeyEvent(display, keys.control, False, CurrentTime) && sent;
     XSync(display, False);
     return sent;
 }
+
+} // namespace
+
+bool pressControlV(Display* display) { return press(display, controlVKeys(display)); }
 
 bool X11Keystrokes::waitForFetch() {
     qt::PasteWait wait;
@@ -177,10 +192,11 @@ bool X11Keystrokes::waitForFetch() {
     };
     QCoreApplication::instance()->installNativeEventFilter(&watcher);
     const KeyLoan v(display_, XK_v);
-    // Checked right before the keys: another program that took the clipboard since it was
-    // set would have its text pasted in place of ours.
+    const ControlV keys = controlVKeys(display_);
+    // Checked right before the keys (the key map is read before it): another program that
+    // took the clipboard since it was set would have its text pasted in place of ours.
     const bool fetched =
-        wait.run([&] { return clipboardIsOurs(display_) && pressControlV(display_); });
+        wait.run([&] { return clipboardIsOurs(display_) && press(display_, keys); });
     lastFetchDelayMs_ = wait.firstRequestDelayMs();
     QCoreApplication::instance()->removeNativeEventFilter(&watcher);
     return fetched;
