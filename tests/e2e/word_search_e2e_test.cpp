@@ -47,6 +47,23 @@ TEST_F(WordSearch, OneMatchPastesTheVocalizedVerseWithItsReference) {
     }
 }
 
+// No editor to take the verse (none open, the keys go nowhere): the direct send does not
+// hide the window as if the verse had arrived; the window comes back with the notice, and
+// the verse waits on the clipboard.
+TEST_F(WordSearch, ADirectSendThatNoEditorTakesLeavesTheVerseOnTheClipboardAndSaysSo) {
+    scene = std::make_unique<E2eSession>("", false);
+    scene->startProgram();
+    const std::string word = "الصمد";
+    const Verse& verse = onlyVerseWith(word);
+    searchFor(word);
+    ASSERT_TRUE(waitUntil([&] { return !scene->mainWindowShown(); }, kStepLimit))
+        << "the window hides for the paste";
+    EXPECT_TRUE(waitUntil([&] { return scene->mainWindowShown(); }, kStepLimit))
+        << "the window comes back with the notice";
+    EXPECT_EQ(clipboardText(), withReference(verse, verse.vocalized));
+    scene->screenshot("WordSearch.NotDelivered");
+}
+
 TEST_F(WordSearch, DirectSendWithoutDiacriticsSendsThePlainVerse) {
     startScene();
     const Verse& verse = onlyVerseWith("الصمد");
