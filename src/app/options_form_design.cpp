@@ -154,19 +154,19 @@ void Options_Form::design() {
     Pic_search_settings.move(20, 0, 4545, 2160);
     Pic_search_settings.setBorder(true);
     Pic_search_settings.setVisible(false);
-    check(Check9, u"جزء من كلمة", 2310, 45, 2160);
-    check(Check1, u"إغلاق بعد الإرسال", 2310, 330, 2160);
-    check(Check2, u"بدون تشكيل", 2310, 615, 2160);
-    check(Check7, u"استخدام الحافظة ", 45, 45, 2220);
-    check(Check5, u"كتابة السورة ورقمها", 45, 330, 2220);
-    check(Check6, u"بحث بإضافة الوالو والفاء", 45, 615, 2220);
-    check(Check3, u"إعادة التشغيل", 2310, 900, 2160);
+    check(Check9, u"جزء من كلمة", 2580, 45, 1890);
+    check(Check1, u"إغلاق بعد الإرسال", 2580, 330, 1890);
+    check(Check2, u"بدون تشكيل", 2580, 615, 1890);
+    check(Check7, u"استخدام الحافظة ", 45, 45, 2490);
+    check(Check5, u"كتابة السورة ورقمها", 45, 330, 2490);
+    check(Check6, u"بحث بإضافة الوالو والفاء", 45, 615, 2490);
+    check(Check3, u"إعادة التشغيل", 2580, 900, 1890);
     // Side by side in the row that the window shows when the command word opens the
     // panel; the font size frame lies below them.
-    check(FlexibleSearch, u"بحث مرن", 1155, 900, 1110);
+    check(FlexibleSearch, u"بحث مرن", 1290, 900, 1245);
     FlexibleSearch.setToolTipText(
         u"لا يفرّق بين صور الهمزة ولا بين ى وي ولا بين ة وه، ويتجاوز التشكيل والتطويل والترقيم حول الكلمة، ويقرأ ی وک الفارسيتين والأرقام ١٢٣ في المرجع");
-    check(OrnateBrackets, u"أقواس \uFD3F \uFD3E", 45, 900, 1110);
+    check(OrnateBrackets, u"أقواس \uFD3F \uFD3E", 45, 900, 1200);
     OrnateBrackets.setToolTipText(u"ترسل الآية بين القوسين \uFD3F \uFD3E بدل [ ]");
     for (forms::CheckBox* box : {&Check9, &Check1, &Check2, &Check7, &Check5, &Check6, &Check3,
                                  &FlexibleSearch, &OrnateBrackets})
@@ -177,13 +177,13 @@ void Options_Form::design() {
     Frame1.setFontSize(9);
     Frame1.add(Label19);
     Label19.setCaption(u" السورة ورقمها");
-    Label19.move(1020, 330, 1155, 285);
+    Label19.move(780, 330, 1395, 285);
     Label19.setFontSize(9);
     Frame1.add(ftx1);
-    ftx1.move(570, 315, 420, 300);
+    ftx1.move(330, 315, 420, 300);
     ftx1.setText(u"16");
     Frame1.add(Image7);
-    Image7.move(300, 330, 240, 285);
+    Image7.move(60, 330, 240, 285);
     Image7.setPicture(kPictureFont);
     Frame1.add(Label18);
     Label18.setCaption(u" الآية");
