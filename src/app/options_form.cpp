@@ -11,6 +11,7 @@ Options_Form::Options_Form(const platform::Services& services, ProgramState& pro
     design();
     wireHandlers();
     services_.loop.attach(Timer2);
+    followTrackingSwitch();
     Unload = [this](int16_t& cancel) { Form_Unload(cancel); };
 }
 

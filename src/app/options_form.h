@@ -142,6 +142,9 @@ public:
     void StartIt_Click();
     void Text1_GotFocus();
     void Text1_LostFocus();
+    // Follows Timer2: tracking starts whenever it gets an interval after none, whoever
+    // gave it, and stops when it loses it (tracking/tracking_switches.cpp).
+    void followTrackingSwitch();
 
     // ---- settings (settings/)
     void save_Click();
@@ -192,6 +195,11 @@ private:
     bool layoutSwitching_ = false; // a layout switch is between its first and last step
     store::VerseChannels channels_;
     bool numberSearchRunning_ = false;
+    forms::Subscription trackingSwitch_;
+    bool trackingOn_ = false;
+    // The clipboard's change count when tracking last started: a text put there before
+    // is no request (tracking/clipboard_watcher.cpp).
+    std::uint64_t clipboardChangesAtStart_ = 0;
     bool autostartReverting_ = false;
     std::filesystem::path settingsFile_;
     KeepOnScreen keepOnScreen_{*this};

@@ -10,6 +10,7 @@
 #include "store/win1256.h"
 #include "tracking/numeric_text.h"
 #include "app/own_clipboard_text.h"
+#include "platform/clipboard.h"
 
 namespace sahifex::app {
 namespace {
@@ -75,6 +76,10 @@ void Options_Form::Timer2_Timer() {
     // under it.
     if (numberSearchRunning()) return;
 
+    // Nothing copied since tracking started: the text there then, which may arrive only
+    // now from a slow owner, is no request.
+    if (services_.clipboard.changeCount() == clipboardChangesAtStart_) return;
+
     const std::u16string first = services_.clipboard.text();
     const std::u16string clipText = services_.clipboard.text();
     const bool own = app::isOwnClipboardText(program_, clipText);
@@ -86,6 +91,12 @@ void Options_Form::Timer2_Timer() {
         return;
     }
     if (StartIt.visible()) return;
+    // A text longer than any word or reference (the clipboard reads no further) is no
+    // request, and is kept out of the search box: seen, and left.
+    if (platform::isTooLongClipboardText(clipText)) {
+        program_.LastClipText = clipText;
+        return;
+    }
 
     // An empty clipboard (after a send, or the options' command word) leaves the search
     // box alone: it holds the word the user is typing, or the term Enter repeats.

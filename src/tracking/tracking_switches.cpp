@@ -2,6 +2,7 @@
 
 #include "app/main_window_values.h"
 #include "app/options_form.h"
+#include "bar/top_bar.h"
 
 namespace sahifex::app {
 
@@ -46,5 +47,26 @@ void Options_Form::Text1_GotFocus() {
 }
 
 void Options_Form::Text1_LostFocus() { Timer2.setInterval(kTrackingInterval); }
+
+void Options_Form::followTrackingSwitch() {
+    trackingSwitch_ = Timer2.observe([this](forms::Control&, forms::Change change) {
+        if (change != forms::Change::Interval) return;
+        const bool on = Timer2.interval() > 0;
+        if (on == trackingOn_) return;
+        trackingOn_ = on;
+        if (on) {
+            // Whatever the clipboard holds now was copied before: it is no request.
+            // Any later copy is one, also of the same text again.
+            program_.LastClipText.clear();
+            clipboardChangesAtStart_ = services_.clipboard.changeCount();
+        } else if (hasTopBar()) {
+            // The bar's eye shows tracking off, and opens at the first tick once it
+            // runs again.
+            bar::Top_Bar& bar = topBar();
+            bar.Searching.setPicture(bar.Off.picture());
+            program_.BlinkPhase = 0;
+        }
+    });
+}
 
 } // namespace sahifex::app

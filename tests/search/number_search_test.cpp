@@ -227,6 +227,7 @@ TEST_F(NumberSearch, TheStartPictureStopsIt) {
 
 TEST_F(NumberSearch, ClicksAndTicksDuringTheYieldsChangeNothingAndPasteNothing) {
     main.Timer2.setInterval(700); // tracking on
+    const int readsAtStart = fake.clipboardReads;
     main.Text1.setText(u"البقرة:255");
     bool filesHeld = false;
     fake.atYield(3, [&] {
@@ -248,7 +249,7 @@ TEST_F(NumberSearch, ClicksAndTicksDuringTheYieldsChangeNothingAndPasteNothing) 
     EXPECT_EQ(fake.logLine(), sendLog(pastedText(2, 256)));
     EXPECT_EQ(main.List5.ListCount(), 256);
     EXPECT_EQ(main.List1.ListCount(), 0); // no word search ran
-    EXPECT_EQ(fake.clipboardReads, 0);    // the tick only blinked
+    EXPECT_EQ(fake.clipboardReads, readsAtStart); // the tick only blinked
     EXPECT_EQ(program.LastClipText, u"");
     // After it, tracking goes on: the clipboard holds the sent verse, which is not new.
     fake.advance(700);

@@ -2,6 +2,7 @@
 // into the search box and presses the search that fits it. The two search buttons are
 // replaced by recorders, so a test sees which search a tick started and with what.
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct WatcherTest : AppFixture {
         };
         main.Timer2.setInterval(700);
         fake.clearLog();
+        fake.clipboardReads = 0;
     }
 
     // Runs exactly one tick of the watcher through the event loop.
@@ -69,13 +71,27 @@ TEST_F(WatcherTest, TheBlinkRunsAlsoWhenTheTickEndsEarly) {
     EXPECT_EQ(program.BlinkPhase, -1);
 }
 
-TEST_F(WatcherTest, StoppedTrackingKeepsTheLastPicture) {
-    program.BlinkPhase = 0;
-    tick();
-    main.Timer2.setInterval(0);
-    fake.advance(5000);
-    EXPECT_EQ(bar.Searching.picture(), bar.Onn.picture());
-    EXPECT_EQ(program.BlinkPhase, -1);
+TEST_F(WatcherTest, StoppedTrackingShowsTheOffPictureWhicheverSwitchStoppedIt) {
+    const std::vector<std::pair<const char*, std::function<void()>>> stops{
+        {"the bar's eye", [this] { bar.Searching_Click(); }},
+        {"the label", [this] { main.Check8.setValue(1); main.Label8_Click(); }},
+        {"the option", [this] { main.Check7.setValue(1); main.Check7.setValue(0); }},
+        {"the search box", [this] { main.Text1_GotFocus(); }},
+    };
+    for (const auto& [name, stop] : stops) {
+        main.Timer2.setInterval(700);
+        program.BlinkPhase = 0;
+        tick();
+        ASSERT_EQ(bar.Searching.picture(), bar.Onn.picture());
+        stop();
+        ASSERT_EQ(main.Timer2.interval(), 0) << name;
+        fake.advance(5000);
+        EXPECT_EQ(bar.Searching.picture(), bar.Off.picture()) << name;
+        // Switched on again, the eye opens at the first tick.
+        main.Timer2.setInterval(700);
+        tick();
+        EXPECT_EQ(bar.Searching.picture(), bar.Onn.picture()) << name;
+    }
 }
 
 // ---- taking new text
@@ -115,6 +131,7 @@ TEST_F(WatcherTest, TheVisibleStartPictureBlocksTheReading) {
 TEST_F(WatcherTest, AnEmptyClipboardLeavesTheSearchBoxAndStartsNothing) {
     main.Text1.setText(u"كتب");
     program.LastClipText = u"old";
+    fake.userCopies(u""); // another program empties the clipboard
     tick();
     EXPECT_EQ(main.Text1.text(), u"كتب") << "the word being typed stays";
     EXPECT_EQ(program.LastClipText, u"");
@@ -264,20 +281,65 @@ TEST_F(WatcherTest, FewerThanSixSpacesAloneStartNoSearch) {
     EXPECT_EQ(main.Timer2.interval(), 700);
 }
 
-TEST_F(WatcherTest, AMegabyteOfTextIsTakenWholeAndOnlyItsEndDecides) {
-    std::u16string latin(1 << 20, u'a');
-    copyAndTick(latin);
-    EXPECT_EQ(main.Text1.text().size(), latin.size());
-    EXPECT_TRUE(wordSearches.empty());
-
+TEST_F(WatcherTest, ATextLongerThanAnyRequestStaysOutOfTheSearchBoxAndStartsNothing) {
+    copyAndTick(kWord);
     std::u16string arabic(1 << 20, u'ب');
     arabic += u"  ";
-    copyAndTick(arabic);
-    ASSERT_EQ(wordSearches.size(), 1u);
-    EXPECT_EQ(wordSearches[0].size(), arabic.size());
-    tick();
-    EXPECT_EQ(wordSearches.size(), 1u);
+    for (const std::u16string& text : {arabic, std::u16string(1 << 20, u'a'),
+                                       std::u16string(platform::kLongestClipboardText + 1, u'ب')}) {
+        copyAndTick(text);
+        EXPECT_EQ(main.Text1.text(), kWord);
+        tick();
+    }
+    EXPECT_EQ(wordSearches, std::vector<std::u16string>{kWord});
     EXPECT_EQ(main.Timer2.interval(), 700);
+    // The word copied before it is a request again; the longest verse is one too.
+    copyAndTick(kWord);
+    const std::u16string longest(platform::kLongestClipboardText, u'ب');
+    copyAndTick(longest);
+    EXPECT_EQ(wordSearches, (std::vector<std::u16string>{kWord, kWord, longest}));
+}
+
+// ---- what the clipboard holds when tracking starts
+
+TEST_F(WatcherTest, TheTextOnTheClipboardWhenTrackingStartsIsSeenWhicheverSwitchStartedIt) {
+    const std::vector<std::pair<const char*, std::function<void()>>> starts{
+        {"the bar's eye", [this] { bar.Searching_Click(); }},
+        {"the option", [this] { main.Check7.setValue(1); }},
+        {"the switch", [this] { main.Check8.setValue(1); }},
+        {"the search box left", [this] { main.Text1_LostFocus(); }},
+        {"the start picture", [this] { main.StartIt_Click(); }},
+        {"a search that found nothing", [this] { main.Timer2.setInterval(500); }},
+    };
+    for (const auto& [name, start] : starts) {
+        main.Timer2.setInterval(0);
+        main.Check7.setValue(0);
+        main.Check8.setValue(0);
+        fake.userCopies(kWord);
+        fake.advance(2000);
+        start();
+        tick();
+        tick();
+        EXPECT_TRUE(wordSearches.empty()) << name;
+        // A copy after the start is a request, also of the same word again.
+        copyAndTick(kWord);
+        EXPECT_EQ(wordSearches, std::vector<std::u16string>{kWord}) << name;
+        wordSearches.clear();
+    }
+}
+
+TEST_F(WatcherTest, ATextThatArrivesOnlyAfterTrackingStartedFromAnEarlierCopyIsSeenToo) {
+    main.Timer2.setInterval(0);
+    fake.userCopies(u"");          // copied; its owner has not answered yet
+    main.Timer2.setInterval(700);
+    tick();
+    fake.lateAnswer(kWord);         // the answer comes
+    tick();
+    tick();
+    EXPECT_TRUE(wordSearches.empty());
+    EXPECT_EQ(main.Text1.text(), u"");
+    copyAndTick(u"كتب");
+    EXPECT_EQ(wordSearches, std::vector<std::u16string>{u"كتب"});
 }
 
 // ---- the program's own text on the clipboard

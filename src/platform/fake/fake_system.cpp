@@ -27,6 +27,25 @@ std::string FakeSystem::logLine() const {
 void FakeSystem::clear() {
     log.push_back("clear");
     clipboardText.clear();
+    ++clipboardChanges_;
+}
+
+void FakeSystem::userCopies(std::u16string text) {
+    clipboardText = std::move(text);
+    ++clipboardChanges_;
+}
+
+void FakeSystem::lateAnswer(std::u16string text) {
+    clipboardText = std::move(text);
+    countedText_ = clipboardText;
+}
+
+std::uint64_t FakeSystem::changeCount() {
+    if (clipboardText != countedText_) {
+        countedText_ = clipboardText;
+        ++clipboardChanges_;
+    }
+    return clipboardChanges_;
 }
 
 bool FakeSystem::setText(const std::u16string& text) {
@@ -36,12 +55,13 @@ bool FakeSystem::setText(const std::u16string& text) {
     }
     log.push_back("set:" + store::toUtf8(text));
     clipboardText = text;
+    ++clipboardChanges_;
     return true;
 }
 
 std::u16string FakeSystem::text() {
     ++clipboardReads;
-    return clipboardText;
+    return isTooLongClipboardText(clipboardText) ? tooLongClipboardText() : clipboardText;
 }
 
 bool FakeSystem::sendKeysAndWait(const std::string& keys) {

@@ -37,11 +37,17 @@ public:
     // ---- clipboard
     void clear() override;
     bool setText(const std::u16string& text) override;
+    // Longer texts are not read whole, as on the real platforms.
     std::u16string text() override;
+    std::uint64_t changeCount() override;
     std::u16string clipboardText;
     bool clipboardWritable = true;
-    // A copy made by another program: changes the text without a log line.
-    void userCopies(std::u16string text) { clipboardText = std::move(text); }
+    // A copy made by another program: changes the text without a log line; a change
+    // also when the text is the same.
+    void userCopies(std::u16string text);
+    // The text of the last copy arrives only now, as from an owner that answers late:
+    // the clipboard's text changes, but no new copy is counted.
+    void lateAnswer(std::u16string text);
     int clipboardReads = 0;
 
     // ---- keystrokes: the "editor" takes the clipboard's text on "^v"
@@ -99,6 +105,11 @@ public:
     bool autostartWritable = true;
 
 private:
+    // Changes counted so far, and the text last counted: a test may also assign
+    // clipboardText directly, which counts as a change once it is seen.
+    std::uint64_t clipboardChanges_ = 0;
+    std::u16string countedText_;
+
     struct TimerSlot {
         forms::Timer* timer;
         long long dueMs;

@@ -15,6 +15,7 @@ QClipboard* systemClipboard() {
 
 void QtClipboard::clear() {
     if (QClipboard* c = systemClipboard()) c->clear();
+    ++changes_;
 }
 
 bool QtClipboard::setText(const std::u16string& text) {
@@ -22,6 +23,7 @@ bool QtClipboard::setText(const std::u16string& text) {
     if (!c) return false;
     const QString wanted = QString::fromStdU16String(text);
     c->setText(wanted);
+    ++changes_;
     // Reading back asks the owner, which is this process: it tells whether the
     // clipboard took the text.
     return c->text() == wanted;
@@ -29,7 +31,20 @@ bool QtClipboard::setText(const std::u16string& text) {
 
 std::u16string QtClipboard::text() {
     QClipboard* c = systemClipboard();
-    return c ? c->text().toStdU16String() : std::u16string();
+    if (!c) return {};
+    // Qt hands over the whole text at once: only a long one is dropped here.
+    const QString text = c->text();
+    if (static_cast<size_t>(text.size()) > kLongestClipboardText) return tooLongClipboardText();
+    return text.toStdU16String();
+}
+
+std::uint64_t QtClipboard::changeCount() {
+    const std::u16string now = text();
+    if (now != counted_) {
+        counted_ = now;
+        ++changes_;
+    }
+    return changes_;
 }
 
 } // namespace sahifex::platform::qt

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_clipboard.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace sahifex::platform::win32 {
@@ -74,18 +75,34 @@ std::u16string Win32Clipboard::text() {
     // Our own promise answers without being rendered: the paste waits for the editor's
     // request, and a render of our own would look like one.
     if (promised_) return *promised_;
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !ownerAnswers() || !open()) return u"";
+    // An unchanged clipboard is not read again: a large text would be copied into this
+    // process on every tick.
+    const DWORD sequence = GetClipboardSequenceNumber();
+    if (readSequence_ == sequence) return read_;
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) {
+        read_.clear();
+        readSequence_ = sequence;
+        return read_;
+    }
+    if (!ownerAnswers() || !open()) return u""; // asked again at the next read
     std::u16string text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* chars = static_cast<const char16_t*>(GlobalLock(data))) {
-            const size_t limit = GlobalSize(data) / sizeof(char16_t);
+            // Up to the end of the memory, the first zero, or one past the longest text.
+            const size_t limit = std::min<size_t>(GlobalSize(data) / sizeof(char16_t),
+                                                  kLongestClipboardText + 1);
             size_t length = 0;
             while (length < limit && chars[length]) ++length;
-            text.assign(chars, length);
+            if (length > kLongestClipboardText)
+                text = tooLongClipboardText();
+            else
+                text.assign(chars, length);
             GlobalUnlock(data);
         }
     }
     CloseClipboard();
+    read_ = text;
+    readSequence_ = sequence;
     return text;
 }
 
@@ -94,6 +111,8 @@ bool Win32Clipboard::holdsOurPromise() const {
     // the owner is asked as well, in case that message has not been served yet.
     return promised_ && GetClipboardOwner() == owner_.handle();
 }
+
+std::uint64_t Win32Clipboard::changeCount() { return GetClipboardSequenceNumber(); }
 
 void Win32Clipboard::render() {
     // Called while the clipboard is open on the asker's behalf: only SetClipboardData.

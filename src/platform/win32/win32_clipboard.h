@@ -18,7 +18,9 @@ public:
 
     void clear() override;
     bool setText(const std::u16string& text) override;
+    // Read once for each change of the clipboard; no further than the longest text read.
     std::u16string text() override;
+    std::uint64_t changeCount() override;
 
     // How many times another program (or we) asked for our promised text.
     unsigned renderRequests() const { return renderRequests_; }
@@ -37,6 +39,9 @@ private:
     void render();
 
     std::optional<std::u16string> promised_; // the text of our promise, while we own it
+    // The text read last, and the clipboard's sequence number when it was read.
+    std::u16string read_;
+    std::optional<DWORD> readSequence_;
     unsigned renderRequests_ = 0;
     MessageWindow owner_;
 };

@@ -8,7 +8,7 @@
 #include <X11/extensions/Xfixes.h>
 #include <xcb/xcb.h>
 
-#include <climits>
+#include <algorithm>
 #include <string>
 
 #include "platform/x11/x11_display.h"
@@ -17,11 +17,14 @@ namespace sahifex::platform::x11 {
 
 namespace {
 
-// Each read gets a property of its own, in turn, so that the late answer of an owner
-// that woke up again cannot overwrite the property a newer read waits for.
-constexpr int kReadProperties = 4;
+// Each request gets a property of its own, in turn, so that the late answer of an owner
+// that woke up again cannot overwrite the property a newer request waits for.
+constexpr int kRequestProperties = 8;
 // Without XFixes every text() may start a read; one that got no answer by then is given up.
 constexpr qint64 kPolledReadGiveUpMs = 1000;
+// A UTF-8 text longer than this holds more UTF-16 code units than are read (each code
+// unit takes three bytes at most); a shorter one is measured once decoded.
+constexpr size_t kLongestUtf8 = 3 * (kLongestClipboardText + 1);
 
 // The wire layout of XFixes' SelectionNotify event (xcb/xfixes.h, not always installed).
 struct FixesSelectionNotify {
@@ -36,35 +39,48 @@ struct FixesSelectionNotify {
     uint8_t pad[8];
 };
 
-Atom readProperty(Display* display, int serial) {
-    const std::string name = "_SAHIFEX_CLIPBOARD_" + std::to_string(serial % kReadProperties);
+Atom requestProperty(Display* display, int serial) {
+    const std::string name = "_SAHIFEX_CLIPBOARD_" + std::to_string(serial % kRequestProperties);
     return XInternAtom(display, name.c_str(), False);
 }
 
-// Takes the whole value of a property of the window, deleting it (which, in the middle of
-// a text that comes in pieces, asks the owner for the next one). Bytes only of 8-bit
-// values; type is None when the property could not be read.
-std::string takeProperty(Display* display, Window window, Atom property, Atom& type) {
+struct PropertyValue {
+    Atom type = None;       // None when the property could not be read
+    std::string bytes;      // of 8-bit values only, at most the bytes asked for
+    bool longer = false;    // the property holds more than that
+    unsigned long size = 0; // the first 32-bit value (the announced size of INCR)
+};
+
+// Reads at most maxBytes of a property of the window, leaving it in place.
+PropertyValue readProperty(Display* display, Window window, Atom property, size_t maxBytes) {
+    PropertyValue value;
     int format = 0;
     unsigned long count = 0, remaining = 0;
     unsigned char* data = nullptr;
     ErrorTrap trap(display);
-    const int status = XGetWindowProperty(display, window, property, 0, LONG_MAX / 4, True,
-                                          AnyPropertyType, &type, &format, &count, &remaining,
-                                          &data);
-    if (status != Success || trap.failed()) type = None;
-    std::string bytes;
-    if (type != None && data && format == 8) bytes.assign(reinterpret_cast<char*>(data), count);
+    const long longs = static_cast<long>(maxBytes / 4 + 1);
+    const int status = XGetWindowProperty(display, window, property, 0, longs, False,
+                                          AnyPropertyType, &value.type, &format, &count,
+                                          &remaining, &data);
+    if (status != Success || trap.failed()) value.type = None;
+    if (value.type != None && data) {
+        if (format == 8) {
+            value.bytes.assign(reinterpret_cast<char*>(data), std::min<size_t>(count, maxBytes));
+            value.longer = remaining > 0 || count > maxBytes;
+        } else if (format == 32 && count > 0) {
+            value.size = *reinterpret_cast<unsigned long*>(data); // Xlib hands out longs
+        }
+    }
     if (data) XFree(data);
-    XFlush(display);
-    return bytes;
+    return value;
 }
 
 } // namespace
 
 struct X11Clipboard::Read {
     Time time = CurrentTime;
-    Atom property = None;
+    Atom property = None; // of the newest request
+    int asked = 0;
     bool inPieces = false; // INCR: the text comes in pieces, each a new value of the property
     std::string bytes;
     QElapsedTimer started;
@@ -81,23 +97,33 @@ X11Clipboard::X11Clipboard(Display* display)
       clipboard_(XInternAtom(display, "CLIPBOARD", False)),
       utf8_(XInternAtom(display, "UTF8_STRING", False)),
       incr_(XInternAtom(display, "INCR", False)) {
+    int errorBase = 0, major = 5, minor = 0;
+    if (!XFixesQueryExtension(display_, &fixesEventBase_, &errorBase) ||
+        !XFixesQueryVersion(display_, &major, &minor))
+        fixesEventBase_ = -1;
+    createWindow();
+    askAgain_.setSingleShot(true);
+    askAgain_.setInterval(kAskAgainMs);
+    askAgain_.callOnTimeout([this] { askAgain(); });
+    QCoreApplication::instance()->installNativeEventFilter(this);
+    if (fixesEventBase_ >= 0) ownerChanged(XGetSelectionOwner(display_, clipboard_), CurrentTime);
+    XFlush(display_);
+}
+
+// Our window, into whose properties owners answer; a new one replaces the window of an
+// abandoned transfer, whose owner then has nowhere to put its further pieces.
+void X11Clipboard::createWindow() {
+    const Window old = window_;
     XSetWindowAttributes attributes{};
     attributes.event_mask = PropertyChangeMask; // the pieces of a large text
     window_ = XCreateWindow(display_, DefaultRootWindow(display_), -10, -10, 1, 1, 0, 0,
                             InputOnly, CopyFromParent, CWEventMask, &attributes);
-    int errorBase = 0, major = 5, minor = 0;
-    if (XFixesQueryExtension(display_, &fixesEventBase_, &errorBase) &&
-        XFixesQueryVersion(display_, &major, &minor)) {
+    if (fixesEventBase_ >= 0)
         XFixesSelectSelectionInput(display_, window_, clipboard_,
                                    XFixesSetSelectionOwnerNotifyMask |
                                        XFixesSelectionWindowDestroyNotifyMask |
                                        XFixesSelectionClientCloseNotifyMask);
-    } else {
-        fixesEventBase_ = -1;
-    }
-    QCoreApplication::instance()->installNativeEventFilter(this);
-    if (fixesEventBase_ >= 0) ownerChanged(XGetSelectionOwner(display_, clipboard_), CurrentTime);
-    XFlush(display_);
+    if (old) XDestroyWindow(display_, old); // after the new one watches the owner
 }
 
 X11Clipboard::~X11Clipboard() {
@@ -110,6 +136,7 @@ void X11Clipboard::clear() {
     writer_.clear();
     ownOwner_ = None;
     known_.clear();
+    ++changes_;
 }
 
 bool X11Clipboard::setText(const std::u16string& text) {
@@ -118,6 +145,7 @@ bool X11Clipboard::setText(const std::u16string& text) {
     ownText_ = text;
     known_ = text;
     read_.reset(); // whatever an earlier owner answers now is out of date
+    ++changes_;
     return true;
 }
 
@@ -132,6 +160,9 @@ std::u16string X11Clipboard::text() {
 
 void X11Clipboard::ownerChanged(unsigned long owner, unsigned long time) {
     read_.reset();
+    askAgain_.stop();
+    // Without XFixes this runs for every read: a change is counted when the text is.
+    if (fixesEventBase_ >= 0) ++changes_;
     if (owner == None) {
         known_.clear();
     } else if (owner == ownOwner_) {
@@ -145,11 +176,24 @@ void X11Clipboard::ownerChanged(unsigned long owner, unsigned long time) {
 void X11Clipboard::startRead(unsigned long time) {
     read_ = std::make_unique<Read>();
     read_->time = time;
-    read_->property = readProperty(display_, readsStarted_++);
     read_->started.start();
+    ++readsStarted_;
+    sendRequest();
+}
+
+void X11Clipboard::sendRequest() {
+    read_->property = requestProperty(display_, requestsSent_++);
+    ++read_->asked;
     XDeleteProperty(display_, window_, read_->property);
-    XConvertSelection(display_, clipboard_, utf8_, read_->property, window_, time);
+    XConvertSelection(display_, clipboard_, utf8_, read_->property, window_, read_->time);
     XFlush(display_);
+    if (read_->asked < kAsksPerRead) askAgain_.start();
+}
+
+// The owner has not answered: asked again. Only the newest request's answer is taken.
+void X11Clipboard::askAgain() {
+    if (!read_ || read_->inPieces) return;
+    sendRequest();
 }
 
 bool X11Clipboard::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
@@ -183,30 +227,64 @@ void X11Clipboard::answered(unsigned long time, unsigned long property) {
         finishRead({});
         return;
     }
-    if (property != read_->property) return;
-    Atom type = None;
-    const std::string bytes = takeProperty(display_, window_, property, type);
-    if (type == incr_) {
-        read_->inPieces = true; // taking the property asked for the first piece
+    if (property != read_->property) return; // an older request's
+    askAgain_.stop();
+    const PropertyValue value = readProperty(display_, window_, property, kLongestUtf8);
+    if (value.type == incr_) {
+        if (value.size > kLongestUtf8) {
+            abandonTooLong(); // before the first piece is asked for
+            return;
+        }
+        read_->inPieces = true;
+        XDeleteProperty(display_, window_, property); // asks for the first piece
+        XFlush(display_);
         return;
     }
-    finishRead(bytes);
+    XDeleteProperty(display_, window_, property);
+    XFlush(display_);
+    if (value.longer) {
+        abandonTooLong();
+        return;
+    }
+    finishRead(value.bytes);
 }
 
 void X11Clipboard::pieceArrived(unsigned long property) {
     if (!read_ || !read_->inPieces || property != read_->property) return;
-    Atom type = None;
-    const std::string piece = takeProperty(display_, window_, property, type);
-    if (type == None || piece.empty()) { // a piece of nothing ends the text
+    const size_t room = kLongestUtf8 - read_->bytes.size();
+    const PropertyValue piece = readProperty(display_, window_, property, room);
+    if (piece.type == None || (piece.bytes.empty() && !piece.longer)) {
+        // A piece of nothing ends the text.
+        XDeleteProperty(display_, window_, property);
+        XFlush(display_);
         finishRead(read_->bytes);
         return;
     }
-    read_->bytes += piece;
+    if (piece.longer) { // more than any request can be, however many pieces are to come
+        abandonTooLong();
+        return;
+    }
+    read_->bytes += piece.bytes;
+    XDeleteProperty(display_, window_, property); // asks for the next piece
+    XFlush(display_);
 }
 
 void X11Clipboard::finishRead(const std::string& utf8) {
-    known_ = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toStdU16String();
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    settle(static_cast<size_t>(text.size()) > kLongestClipboardText ? tooLongClipboardText()
+                                                                   : text.toStdU16String());
+}
+
+void X11Clipboard::abandonTooLong() {
+    createWindow();
+    settle(tooLongClipboardText());
+}
+
+void X11Clipboard::settle(std::u16string received) {
+    if (fixesEventBase_ < 0 && received != known_) ++changes_;
+    known_ = std::move(received);
     read_.reset();
+    askAgain_.stop();
 }
 
 } // namespace sahifex::platform::x11

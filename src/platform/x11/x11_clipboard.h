@@ -11,11 +11,18 @@
 // starts a new read; an answer to an older one is dropped. Reading only on owner changes
 // also makes an idle clipboard free, however large its text.
 //
+// Some owners (LibreOffice) at times leave the first request for a new text unanswered:
+// while the newest owner has not answered, it is asked again, a few times at most. A text
+// longer than any request can be is not read past that bound: a transfer in pieces is
+// abandoned (our window is replaced, so the owner's further pieces go nowhere), and
+// text() returns tooLongClipboardText() for it.
+//
 // Writing and clearing stay Qt's: Qt then owns the clipboard and answers the editor's
 // requests for the text (see X11Keystrokes).
 
 #include <QAbstractNativeEventFilter>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <memory>
 #include <string>
 
@@ -40,19 +47,32 @@ public:
     bool setText(const std::u16string& text) override;
     // The text last received from the clipboard's owner; never waits.
     std::u16string text() override;
+    std::uint64_t changeCount() override { return changes_; }
 
     // How many reads were started so far: one per change of owner.
     int readsStarted() const { return readsStarted_; }
+    // How many requests were sent to owners so far: a read asks again while its owner
+    // has not answered.
+    int requestsSent() const { return requestsSent_; }
+    // An owner that has not answered is asked again this long after the last request,
+    // at most kAsksPerRead times in all.
+    static constexpr int kAskAgainMs = 700;
+    static constexpr int kAsksPerRead = 3;
 
 private:
     struct Read;
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
+    void createWindow();
     void ownerChanged(unsigned long owner, unsigned long time);
     void startRead(unsigned long time);
+    void sendRequest();
+    void askAgain();
     void answered(unsigned long time, unsigned long property);
     void pieceArrived(unsigned long property);
     void finishRead(const std::string& utf8);
+    void abandonTooLong();
+    void settle(std::u16string received); // the read is over: the text is known
 
     _XDisplay* display_;
     unsigned long window_ = 0; // ours: the owner answers into its properties
@@ -63,7 +83,10 @@ private:
     std::u16string ownText_;
     std::u16string known_;
     std::unique_ptr<Read> read_; // at most one read waits for its owner
+    QTimer askAgain_;
     int readsStarted_ = 0;
+    int requestsSent_ = 0;
+    std::uint64_t changes_ = 0;
 };
 
 } // namespace sahifex::platform::x11

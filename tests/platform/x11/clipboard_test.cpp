@@ -15,6 +15,8 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace sahifex::testing::x11 {
 namespace {
@@ -24,10 +26,17 @@ using platform::x11::X11Clipboard;
 // A program that owns the clipboard on a connection of its own and answers only when
 // serve() is called: until then it is as silent as a stopped one. A text longer than
 // pieceSize goes in pieces (INCR), each sent when the reader has taken the one before.
+struct OwnerManners {
+    size_t pieceSize = std::string::npos;
+    int leftUnanswered = 0;    // the first requests it never answers, as LibreOffice at times
+    bool endless = false;      // in pieces, the text again and again, never an end
+    long announcedSize = -1;   // the size the start of the pieces announces; -1: the text's
+};
+
 class TestOwner {
 public:
-    explicit TestOwner(std::string text, size_t pieceSize = std::string::npos)
-        : display_(XOpenDisplay(nullptr)), text_(std::move(text)), pieceSize_(pieceSize) {
+    explicit TestOwner(std::string text, OwnerManners manners = {})
+        : display_(XOpenDisplay(nullptr)), text_(std::move(text)), manners_(manners) {
         incr_ = XInternAtom(display_, "INCR", False);
         window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
         XSetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False), window_,
@@ -44,7 +53,8 @@ public:
         while (XPending(display_)) {
             XEvent event;
             XNextEvent(display_, &event);
-            if (event.type == SelectionRequest) answer(event.xselectionrequest);
+            if (event.type == SelectionRequest && ++requests_ > manners_.leftUnanswered)
+                answer(event.xselectionrequest);
             if (event.type == PropertyNotify && event.xproperty.state == PropertyDelete &&
                 event.xproperty.window == requestor_ && event.xproperty.atom == property_)
                 sendPiece();
@@ -52,17 +62,20 @@ public:
         XSync(display_, False);
         return answered_;
     }
+    int requests() const { return requests_; }
+    int piecesSent() const { return pieces_; }
 
 private:
     void answer(const XSelectionRequestEvent& request) {
         ++answered_;
-        if (text_.size() > pieceSize_) {
+        if (text_.size() > manners_.pieceSize) {
             requestor_ = request.requestor;
             property_ = request.property;
             target_ = request.target;
             sent_ = 0;
             XSelectInput(display_, requestor_, PropertyChangeMask);
-            const long size = static_cast<long>(text_.size());
+            const long size = manners_.announcedSize >= 0 ? manners_.announcedSize
+                                                          : static_cast<long>(text_.size());
             XChangeProperty(display_, requestor_, property_, incr_, 32, PropModeReplace,
                             reinterpret_cast<const unsigned char*>(&size), 1);
         } else {
@@ -81,20 +94,33 @@ private:
     }
     // The next piece; after the last, a piece of nothing ends the text.
     void sendPiece() {
-        const size_t size = std::min(pieceSize_, text_.size() - sent_);
+        if (manners_.endless && sent_ == text_.size()) sent_ = 0;
+        const size_t size = std::min(manners_.pieceSize, text_.size() - sent_);
+        ErrorTrap trap(display_); // the reader may have gone
         XChangeProperty(display_, requestor_, property_, target_, 8, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(text_.data() + sent_),
                         static_cast<int>(size));
+        XSync(display_, False);
         sent_ += size;
+        ++pieces_;
         if (size == 0) requestor_ = 0;
     }
+
+    // Ignores the errors of the requests made while it lives.
+    struct ErrorTrap {
+        explicit ErrorTrap(Display*) { previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; }); }
+        ~ErrorTrap() { XSetErrorHandler(previous); }
+        XErrorHandler previous;
+    };
 
     Display* display_;
     ::Window window_ = 0;
     Atom incr_ = 0;
     std::string text_;
-    size_t pieceSize_;
+    OwnerManners manners_;
+    int requests_ = 0;
     int answered_ = 0;
+    int pieces_ = 0;
     ::Window requestor_ = 0; // of the text that goes in pieces
     Atom property_ = 0, target_ = 0;
     size_t sent_ = 0;
@@ -153,9 +179,9 @@ TEST_F(Clipboard, AnOwnerThatDoesNotAnswerLeavesTheLastTextAndNothingWaits) {
 }
 
 TEST_F(Clipboard, ALargeTextArrivesInPiecesAndAnIdleClipboardIsNotReadAgain) {
-    std::string large;
-    for (int i = 0; i < (1 << 20) / 16; ++i) large += "0123456789abcde\n";
-    TestOwner owner(large, 64 * 1024);
+    // As long as the longest text read, in pieces of a few hundred bytes.
+    const std::string large(platform::kLongestClipboardText, 'x');
+    TestOwner owner(large, {.pieceSize = 300});
     const std::u16string expected = QString::fromStdString(large).toStdU16String();
     ASSERT_TRUE(waitUntil([&] { owner.serve(); return clipboard->text() == expected; }, 5000));
     const int reads = clipboard->readsStarted();
@@ -172,6 +198,52 @@ TEST_F(Clipboard, ALargeTextArrivesInPiecesAndAnIdleClipboardIsNotReadAgain) {
     ASSERT_NO_FATAL_FAILURE(copyWithXclip("word"));
     EXPECT_TRUE(waitUntil([&] { return clipboard->readsStarted() == reads + 2; }, 3000));
     EXPECT_EQ(clipboard->text(), u"word");
+}
+
+TEST_F(Clipboard, AnOwnerThatLeavesTheFirstRequestUnansweredIsAskedAgain) {
+    ASSERT_NO_FATAL_FAILURE(copyWithXclip("before"));
+    ASSERT_TRUE(arrives(u"before"));
+    const uint64_t changes = clipboard->changeCount();
+    TestOwner late("قال", {.leftUnanswered = 1});
+    EXPECT_TRUE(waitUntil([&] { late.serve(); return clipboard->text() == u"قال"; }, 3000));
+    EXPECT_EQ(late.requests(), 2);
+    EXPECT_EQ(clipboard->changeCount(), changes + 1) << "one copy, however often asked";
+
+    // One that never answers is asked a few times, then left until the next copy.
+    TestOwner silent("stale", {.leftUnanswered = 1000});
+    processEventsFor(4 * X11Clipboard::kAskAgainMs);
+    silent.serve();
+    EXPECT_EQ(silent.requests(), X11Clipboard::kAsksPerRead);
+    EXPECT_EQ(clipboard->text(), u"قال");
+    ASSERT_NO_FATAL_FAILURE(copyWithXclip("after"));
+    EXPECT_TRUE(arrives(u"after"));
+}
+
+TEST_F(Clipboard, ATextLongerThanAnyRequestIsNotReadPastTheBound) {
+    const std::string megabyte(1 << 20, 'a');
+    const std::vector<std::pair<const char*, OwnerManners>> owners{
+        {"in one piece", {}},
+        {"in pieces that announce 64 MB", {.pieceSize = 64 * 1024, .announcedSize = 64 << 20}},
+        {"in pieces that announce a short text", {.pieceSize = 1024, .announcedSize = 100}},
+        {"in pieces without end", {.pieceSize = 1024, .endless = true, .announcedSize = 100}},
+    };
+    for (const auto& [name, manners] : owners) {
+        ASSERT_NO_FATAL_FAILURE(copyWithXclip("word"));
+        ASSERT_TRUE(arrives(u"word"));
+        TestOwner owner(megabyte, manners);
+        EXPECT_TRUE(waitUntil([&] {
+            owner.serve();
+            return platform::isTooLongClipboardText(clipboard->text());
+        }, 3000)) << name;
+        for (int i = 0; i < 10; ++i) {
+            owner.serve();
+            processEventsFor(10);
+        }
+        EXPECT_LE(owner.piecesSent(), 10) << name << ": asked for no more pieces";
+    }
+    // Copies go on being read.
+    ASSERT_NO_FATAL_FAILURE(copyWithXclip("after"));
+    EXPECT_TRUE(arrives(u"after"));
 }
 
 TEST_F(Clipboard, OurOwnTextIsKnownWithoutAskingAndClearingEmptiesIt) {
