@@ -100,6 +100,7 @@ void WaylandClipboard::offerType(void* data, wl_proxy* offer, const char* mimeTy
 
 void WaylandClipboard::selection(void* data, wl_proxy*, wl_proxy* offer) {
     auto* self = static_cast<WaylandClipboard*>(data);
+    ++self->changes_;
     if (self->read_) self->read_->abandon();
     self->read_ = nullptr;
     self->dropSelectionOffer();
@@ -151,7 +152,9 @@ void WaylandClipboard::startRead(wl_proxy* offer, const std::string& mimeType) {
 }
 
 void WaylandClipboard::readEnded(const std::string& utf8) {
-    known_ = fromUtf8(wholeCharacters(utf8));
+    const std::u16string text = fromUtf8(wholeCharacters(utf8));
+    known_ = utf8.size() >= kReadLimitBytes || isTooLongClipboardText(text) ? tooLongClipboardText()
+                                                                           : text;
     if (onTextRead) onTextRead();
 }
 
@@ -179,6 +182,7 @@ void WaylandClipboard::clear() {
     if (device_) setSelection(device_, nullptr);
     connection_->flush();
     known_.clear();
+    ++changes_;
 }
 
 bool WaylandClipboard::setText(const std::u16string& text) {
@@ -197,6 +201,7 @@ bool WaylandClipboard::setText(const std::u16string& text) {
     ownText_ = text;
     ownUtf8_ = QString::fromStdU16String(text).toStdString();
     known_ = text;
+    ++changes_;
     if (read_) read_->abandon(); // whatever an earlier owner answers now is out of date
     read_ = nullptr;
     connection_->flush();

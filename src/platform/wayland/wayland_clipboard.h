@@ -26,6 +26,8 @@ class PipeReader;
 class WaylandClipboard : public QObject, public Clipboard {
 public:
     static constexpr size_t kReadLimitBytes = 8 * 1024;
+    // A read that reaches the limit was cut: longer than any text read, in UTF-8.
+    static_assert(kReadLimitBytes > 3 * kLongestClipboardText);
     static constexpr int kReadGiveUpMs = 1000;
 
     // nullptr, with the reason in error, when the compositor offers no data-control.
@@ -38,6 +40,7 @@ public:
     bool setText(const std::u16string& text) override;
     // The text last received from the clipboard's owner; never waits.
     std::u16string text() override;
+    std::uint64_t changeCount() override { return changes_; }
 
     // Whether the clipboard still holds the text of the last setText.
     bool holdsOwnText() const { return ownSource_ != nullptr; }
@@ -69,6 +72,7 @@ private:
     std::u16string ownText_;
     std::u16string known_;
     PipeReader* read_ = nullptr; // at most one read at a time; a newer selection drops it
+    std::uint64_t changes_ = 0;
 };
 
 } // namespace sahifex::platform::wayland
