@@ -38,6 +38,23 @@ TEST(Clipboard, ReadsWhatAnotherProgramCopiedExactly) {
     EXPECT_EQ(clipboard.text(), copied);
 }
 
+TEST(Clipboard, ATextLongerThanAnyRequestIsToldApartAndEveryCopyIsCounted) {
+    Win32Clipboard clipboard;
+    const std::u16string longest(platform::kLongestClipboardText, u'ب');
+    copyAsAnotherProgram(longest);
+    const auto changes = clipboard.changeCount();
+    EXPECT_EQ(clipboard.text(), longest);
+    copyAsAnotherProgram(std::u16string(1 << 20, u'ب'));
+    EXPECT_TRUE(platform::isTooLongClipboardText(clipboard.text()));
+    // The same text copied again is a change too.
+    copyAsAnotherProgram(u"كلمة");
+    const auto afterFirst = clipboard.changeCount();
+    copyAsAnotherProgram(u"كلمة");
+    EXPECT_EQ(clipboard.text(), u"كلمة");
+    EXPECT_GT(afterFirst, changes);
+    EXPECT_GT(clipboard.changeCount(), afterFirst);
+}
+
 TEST(Clipboard, ClearedClipboardReadsEmpty) {
     Win32Clipboard clipboard;
     copyAsAnotherProgram(u"كلمة");
