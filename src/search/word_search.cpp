@@ -153,6 +153,7 @@ bool Options_Form::listMatchingVerses(bool wholeWord) {
         List3.Clear();
         List1.setVisible(true);
         app::showNotice(*this, app::verseFileFault(fault.fileName()));
+        Show(); // hidden while tracking started the search, the notice would go unseen
         return false;
     }
     List1.setVisible(true);

@@ -92,5 +92,15 @@ TEST_F(Tracking, UnderTheFlexibleSearchAWordCopiedFromAVocalizedTextPastesItsVer
     EXPECT_TRUE(scene->editorHasFocus());
 }
 
+TEST_F(Tracking, ACopyWhoseOwnerLeavesTheFirstRequestUnansweredIsPasted) {
+    startScene();
+    scene->clickIntoEditor();
+    clickSearchingImage();
+    // As LibreOffice does at times: the first request for the new text gets no answer.
+    Process owner({SAHIFEX_CLIPBOARD_OWNER, "--unanswered", "1", "--text", "الصمد"},
+                  currentEnvironment(), "/dev/null");
+    EXPECT_EQ(editorTextAfterChange(), verseOf("الصمد"));
+}
+
 } // namespace
 } // namespace sahifex::e2e

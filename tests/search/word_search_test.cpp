@@ -524,6 +524,16 @@ TEST_F(VerseFileFaults, AMissingVocalizedFileIsReportedByName) {
     expectFault(u"تعذرت قراءة ملف الآيات QuranT.Qur");
 }
 
+TEST_F(VerseFileFaults, AFaultMetByTrackingWhileTheWindowIsHiddenShowsItWithTheNotice) {
+    fs::remove(dir() / "QuranV.Qur");
+    main.Hide();
+    main.Timer2.setInterval(700);
+    fake.userCopies(u"القيوم");
+    fake.advance(700);
+    EXPECT_TRUE(main.visible());
+    expectFault(u"تعذرت قراءة ملف الآيات QuranV.Qur");
+}
+
 TEST_F(VerseFileFaults, AnUnreadableVerseFileIsReportedByName) {
     fs::remove(dir() / "QuranT.Qur");
     fs::create_directory(dir() / "QuranT.Qur");

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/x11/x11_clipboard.h"
+#include "platform/x11/clipboard_owner.h"
 #include "platform/x11/x11_test_support.h"
 
 #include <X11/Xlib.h>
@@ -23,108 +24,7 @@ namespace {
 
 using platform::x11::X11Clipboard;
 
-// A program that owns the clipboard on a connection of its own and answers only when
-// serve() is called: until then it is as silent as a stopped one. A text longer than
-// pieceSize goes in pieces (INCR), each sent when the reader has taken the one before.
-struct OwnerManners {
-    size_t pieceSize = std::string::npos;
-    int leftUnanswered = 0;    // the first requests it never answers, as LibreOffice at times
-    bool endless = false;      // in pieces, the text again and again, never an end
-    long announcedSize = -1;   // the size the start of the pieces announces; -1: the text's
-};
-
-class TestOwner {
-public:
-    explicit TestOwner(std::string text, OwnerManners manners = {})
-        : display_(XOpenDisplay(nullptr)), text_(std::move(text)), manners_(manners) {
-        incr_ = XInternAtom(display_, "INCR", False);
-        window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
-        XSetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False), window_,
-                           CurrentTime);
-        XSync(display_, False);
-    }
-    ~TestOwner() { XCloseDisplay(display_); }
-    TestOwner(const TestOwner&) = delete;
-    TestOwner& operator=(const TestOwner&) = delete;
-
-    // Answers what came meanwhile; the number of requests answered so far.
-    int serve() {
-        XSync(display_, False);
-        while (XPending(display_)) {
-            XEvent event;
-            XNextEvent(display_, &event);
-            if (event.type == SelectionRequest && ++requests_ > manners_.leftUnanswered)
-                answer(event.xselectionrequest);
-            if (event.type == PropertyNotify && event.xproperty.state == PropertyDelete &&
-                event.xproperty.window == requestor_ && event.xproperty.atom == property_)
-                sendPiece();
-        }
-        XSync(display_, False);
-        return answered_;
-    }
-    int requests() const { return requests_; }
-    int piecesSent() const { return pieces_; }
-
-private:
-    void answer(const XSelectionRequestEvent& request) {
-        ++answered_;
-        if (text_.size() > manners_.pieceSize) {
-            requestor_ = request.requestor;
-            property_ = request.property;
-            target_ = request.target;
-            sent_ = 0;
-            XSelectInput(display_, requestor_, PropertyChangeMask);
-            const long size = manners_.announcedSize >= 0 ? manners_.announcedSize
-                                                          : static_cast<long>(text_.size());
-            XChangeProperty(display_, requestor_, property_, incr_, 32, PropModeReplace,
-                            reinterpret_cast<const unsigned char*>(&size), 1);
-        } else {
-            XChangeProperty(display_, request.requestor, request.property, request.target, 8,
-                            PropModeReplace, reinterpret_cast<const unsigned char*>(text_.data()),
-                            static_cast<int>(text_.size()));
-        }
-        XEvent reply{};
-        reply.xselection.type = SelectionNotify;
-        reply.xselection.requestor = request.requestor;
-        reply.xselection.selection = request.selection;
-        reply.xselection.target = request.target;
-        reply.xselection.property = request.property;
-        reply.xselection.time = request.time;
-        XSendEvent(display_, request.requestor, False, NoEventMask, &reply);
-    }
-    // The next piece; after the last, a piece of nothing ends the text.
-    void sendPiece() {
-        if (manners_.endless && sent_ == text_.size()) sent_ = 0;
-        const size_t size = std::min(manners_.pieceSize, text_.size() - sent_);
-        ErrorTrap trap(display_); // the reader may have gone
-        XChangeProperty(display_, requestor_, property_, target_, 8, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(text_.data() + sent_),
-                        static_cast<int>(size));
-        XSync(display_, False);
-        sent_ += size;
-        ++pieces_;
-        if (size == 0) requestor_ = 0;
-    }
-
-    // Ignores the errors of the requests made while it lives.
-    struct ErrorTrap {
-        explicit ErrorTrap(Display*) { previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; }); }
-        ~ErrorTrap() { XSetErrorHandler(previous); }
-        XErrorHandler previous;
-    };
-
-    Display* display_;
-    ::Window window_ = 0;
-    Atom incr_ = 0;
-    std::string text_;
-    OwnerManners manners_;
-    int requests_ = 0;
-    int answered_ = 0;
-    int pieces_ = 0;
-    ::Window requestor_ = 0; // of the text that goes in pieces
-    Atom property_ = 0, target_ = 0;
-    size_t sent_ = 0;
-};
+using TestOwner = ClipboardOwner;
 
 // Another program copies the text: xclip owns the clipboard until someone else takes it.
 void copyWithXclip(const std::string& text) {
