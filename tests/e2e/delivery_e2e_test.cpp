@@ -118,9 +118,10 @@ TEST_F(Delivery, RapidCopiesByAnotherProgramLeaveWholeVersesOrTellTheUser) {
     EXPECT_EQ(text, "") << "no verse is cut or mixed with another text";
     if (raw > 0) {
         EXPECT_TRUE(told) << raw << " copied word(s) pasted without a notice";
-    } else {
-        EXPECT_GE(whole, 2);
     }
+    // A notice pauses tracking (the window has the search box), so later copies may
+    // paste nothing; without one, the copies' verses arrived.
+    EXPECT_TRUE(told || whole >= 2) << "copies were missed and nothing was said";
     std::printf("rapid copies: %d whole verse(s), %d copied word(s) pasted, notice %s\n", whole,
                 raw, told ? "shown" : "never shown");
 }
