@@ -37,6 +37,14 @@ long cpuTicksOf(pid_t pid) {
     return user + system;
 }
 
+// The process's peak resident memory (VmHWM), in KiB.
+long peakMemoryKiB(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
+
 double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
@@ -110,6 +118,41 @@ int main() {
                       currentEnvironment(), scene.programDir() / "xclip.log");
         sleepFor(std::chrono::seconds(3)); // the program takes the new text once
         printIdleCpu(scene.programPid(), "1 MB on the clipboard");
+
+        // Owners of texts no request can be: 64 MB in pieces, and pieces without end.
+        // After each, the program's peak memory, and how soon a copied word arrives.
+        const std::vector<std::pair<const char*, std::vector<std::string>>> hostile{
+            {"64 MB in pieces", {"--bytes", std::to_string(64 << 20), "--piece-size", "262144"}},
+            {"pieces without end", {"--bytes", std::to_string(1 << 20), "--piece-size", "65536",
+                                    "--endless", "--announce", "100"}},
+        };
+        for (const auto& [what, options] : hostile) {
+            std::vector<std::string> argv{SAHIFEX_CLIPBOARD_OWNER};
+            argv.insert(argv.end(), options.begin(), options.end());
+            Process owner(argv, currentEnvironment(), "/dev/null");
+            sleepFor(std::chrono::seconds(5));
+            const auto pasted = [&] {
+                const std::string text = scene.saveEditor();
+                size_t count = 0;
+                for (size_t at = text.find(references[0]); at != std::string::npos;
+                     at = text.find(references[0], at + 1))
+                    ++count;
+                return count;
+            };
+            const size_t before = pasted();
+            const auto copied = Clock::now();
+            runOrThrow({"sh", "-c", "printf %s الصمد | xclip -selection clipboard -i"});
+            const bool arrived =
+                waitUntil([&] { return scene.editorModified(); }, kStepLimit,
+                          std::chrono::milliseconds(2)) &&
+                pasted() == before + 1;
+            std::printf("%s: peak memory %ld MiB; the next copied word %s\n", what,
+                        peakMemoryKiB(scene.programPid()) / 1024,
+                        arrived ? ("arrived in " + std::to_string(static_cast<int>(
+                                                      millisecondsSince(copied))) + " ms").c_str()
+                                : "did not arrive");
+            if (!arrived) return 1;
+        }
         return 0;
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "tracking_figures: %s\n", failure.what());
