@@ -52,6 +52,8 @@ PixelRect ControlPlaces::saveButton() {
     return placeOf(main_.save);
 }
 
+int ControlPlaces::mainHeight() const { return pixels(main_.height()); }
+
 int ControlPlaces::outerHeightWithOptions() {
     openOptions();
     int bottom = 0;

@@ -36,6 +36,8 @@ public:
     PixelRect resultList(const std::u16string& word);
     // Opens the options panel as the bar's gear does; the places below then follow it.
     void openOptionsFromTheBar() { bar_.Settings_Click(); }
+    // The main window's outer height in pixels in the state the places follow.
+    int mainHeight() const;
     // With the options panel opened by its command word, unless it is open already.
     PixelRect optionsCheck(forms::CheckBox app::Options_Form::*box);
     PixelRect saveButton();
