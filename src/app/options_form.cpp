@@ -12,8 +12,11 @@ Options_Form::Options_Form(const platform::Services& services, ProgramState& pro
     wireHandlers();
     services_.loop.attach(Timer2);
     followTrackingSwitch();
+    services_.clipboard.setChangeHandler([this] { clipboardChanged(); });
     Unload = [this](int16_t& cancel) { Form_Unload(cancel); };
 }
+
+Options_Form::~Options_Form() { services_.clipboard.setChangeHandler(nullptr); }
 
 void Options_Form::fitLowerPanel() { Picture8.setHeight(height() - Picture8.top() - 50); }
 
@@ -25,6 +28,8 @@ void Options_Form::wireHandlers() {
     List1.Click = [this] { List1_Click(); };
     List1.KeyPress = [this](int16_t& k) { List1_KeyPress(k); };
     SerachByNumber.Click = [this] { SerachByNumber_Click(); };
+    RangeBox.KeyPress = [this](int16_t& k) { RangeBox_KeyPress(k); };
+    VerseRanges.Click = [this] { VerseRanges_Click(); };
     SendIt.Click = [this] { SendIt_Click(); };
     Timer2.TimerEvent = [this] { Timer2_Timer(); };
     Check7.Click = [this] { Check7_Click(); };

@@ -13,6 +13,7 @@
 #include "forms/forms.h"
 #include "platform/services.h"
 #include "store/verse_channels.h"
+#include "store/verse_reference.h"
 
 namespace sahifex::bar { class Top_Bar; }
 
@@ -21,6 +22,7 @@ namespace sahifex::app {
 class Options_Form : public forms::Form {
 public:
     Options_Form(const platform::Services& services, ProgramState& program);
+    ~Options_Form() override;
     // The floating bar, which start-up loads; set before Form_Load runs.
     void setTopBar(bar::Top_Bar& bar) { topBar_ = &bar; }
     bar::Top_Bar& topBar() { return *topBar_; }
@@ -63,6 +65,9 @@ public:
     forms::CheckBox Check3{"Check3"};
     forms::CheckBox FlexibleSearch{"FlexibleSearch"}; // the word search folds hamza, ى and ة
     forms::CheckBox OrnateBrackets{"OrnateBrackets"}; // verses are sent between ﴿ and ﴾
+    forms::CheckBox InstantTracking{"InstantTracking"}; // a copy is taken when the clipboard tells of it
+    forms::CheckBox TypedReferences{"TypedReferences"}; // Enter on "البقرة:255" in the search box pastes it
+    forms::CheckBox VerseRanges{"VerseRanges"};         // the multi-verse panel takes a verse range
     forms::Frame Frame1{"Frame1"};
     forms::TextBox ftx1{"ftx1"};
     forms::TextBox ftx2{"ftx2"};
@@ -77,6 +82,7 @@ public:
     forms::PictureBox Picture6{"Picture6"};          // the multi-verse panel
     forms::CommandButton SerachByNumber{"SerachByNumber"};
     forms::ComboBox Combo1{"Combo1"};                // the surah picker
+    forms::TextBox RangeBox{"RangeBox"};             // "255" or "255-257" of the surah picked
     forms::ListBox List3{"List3"};
     forms::ListBox List4{"List4"};
     forms::ListBox List5{"List5"};
@@ -115,11 +121,16 @@ public:
     void Command1_Click();
     void List1_Click();
     void SerachByNumber_Click();
+    void RangeBox_KeyPress(int16_t& keyAscii);
+    void VerseRanges_Click();
 
     // ---- delivery (delivery/sending.cpp)
     void SendIt_Click();
     void List1_KeyPress(int16_t& keyAscii);
     void DirectSend();
+    // Pastes verses of one surah as one quotation, or tells why it pastes nothing
+    // (delivery/verse_range.cpp).
+    void sendVerseRange(int surah, store::RangeReading reading);
     // What became of a paste (delivery/paste_step.cpp).
     enum class PasteResult {
         Pasted,         // the editor fetched the text
@@ -135,6 +146,8 @@ public:
 
     // ---- copy tracking (tracking/)
     void Timer2_Timer();
+    // Another program put new text on the clipboard (told by the window system).
+    void clipboardChanged();
     void Check7_Click();
     void Check3_Click(); // settings/autostart_option.cpp
     void Check8_Click();
@@ -200,6 +213,7 @@ private:
     // The clipboard's change count when tracking last started: a text put there before
     // is no request (tracking/clipboard_watcher.cpp).
     std::uint64_t clipboardChangesAtStart_ = 0;
+    bool instantTick_ = false; // the watcher's tick runs for a clipboard change, not the timer
     bool autostartReverting_ = false;
     std::filesystem::path settingsFile_;
     KeepOnScreen keepOnScreen_{*this};

@@ -168,8 +168,16 @@ void Options_Form::design() {
         u"لا يفرّق بين صور الهمزة ولا بين ى وي ولا بين ة وه، ويتجاوز التشكيل والتطويل والترقيم حول الكلمة، ويقرأ ی وک الفارسيتين والأرقام ١٢٣ في المرجع");
     check(OrnateBrackets, u"أقواس \uFD3F \uFD3E", 45, 900, 1200);
     OrnateBrackets.setToolTipText(u"ترسل الآية بين القوسين \uFD3F \uFD3E بدل [ ]");
+    // Below the font size frame and below the buttons.
+    check(InstantTracking, u"تتبع فوري", 45, 1875, 2220);
+    InstantTracking.setToolTipText(u"يأخذ النسخ حال وصوله إلى الحافظة بدل انتظار دورة التتبع التالية");
+    check(TypedReferences, u"مراجع في مربع البحث", 2310, 1590, 2160);
+    TypedReferences.setToolTipText(u"اكتب في مربع البحث مثل البقرة:255 أو 2:255-257 ثم Enter لإرسال الآيات");
+    check(VerseRanges, u"مدى آيات في إرسال أكثر من آية", 2310, 1875, 2160);
+    VerseRanges.setToolTipText(u"اختر السورة واكتب بجانبها رقم الآية أو مدى مثل 255-257");
     for (forms::CheckBox* box : {&Check9, &Check1, &Check2, &Check7, &Check5, &Check6, &Check3,
-                                 &FlexibleSearch, &OrnateBrackets})
+                                 &FlexibleSearch, &OrnateBrackets, &InstantTracking, &TypedReferences,
+                                 &VerseRanges})
         Pic_search_settings.add(*box);
     Pic_search_settings.add(Frame1);
     Frame1.setCaption(u"حجم الخط");
@@ -222,6 +230,11 @@ void Options_Form::design() {
     Picture6.add(SerachByNumber);
     SerachByNumber.setCaption(u"إرسال");
     SerachByNumber.move(1470, 405, 780, 330);
+    // Shown while the option of verse ranges is ticked.
+    Picture6.add(RangeBox);
+    RangeBox.move(600, 405, 825, 330);
+    RangeBox.setToolTipText(u"رقم الآية أو مدى الآيات، مثل 255 أو 255-257");
+    RangeBox.setVisible(false);
     for (forms::ListBox* list : {&List3, &List4, &List5}) {
         Picture6.add(*list);
         list->setVisible(false);

@@ -6,21 +6,26 @@
 #include "app/main_window_values.h"
 #include "app/options_form.h"
 #include "app/verse_numbers.h"
+#include "delivery/verse_text.h"
 
 namespace sahifex::app {
-namespace {
 
-constexpr int16_t kEnter = 13;
-
-// The row's text without its verse number and the space before it: the first space is
-// looked for from the second character from the end back to the lastDistance-th one.
-// A row without such a space is taken whole.
 std::u16string textBeforeVerseNumber(const std::u16string& row, size_t lastDistance) {
     const size_t length = row.size();
     for (size_t i = 2; i <= lastDistance && i <= length; ++i)
         if (row[length - i] == u' ') return row.substr(0, length - i);
     return row;
 }
+
+std::u16string bracketed(const Options_Form& form, const std::u16string& quotation,
+                         const std::u16string& reference) {
+    const bool ornate = form.OrnateBrackets.value() == 1;
+    return (ornate ? u"\uFD3F" : u"[") + quotation + (ornate ? u"\uFD3E " : u"] ") + reference;
+}
+
+namespace {
+
+constexpr int16_t kEnter = 13;
 
 // Chooses the text of the selected verse into Label2: the plain row text when Check2 is
 // ticked, else the vocalized line, with the built-in text of 2:282 for that verse.
@@ -32,12 +37,9 @@ void chooseVerse(Options_Form& form, size_t lastDistance) {
         form.Label2.setCaption(form.LongVerseText);
 }
 
-// The verse in brackets, then its reference. The ornate parentheses are not mirrored in
-// right-to-left text: U+FD3F, drawn at the verse's right, opens it, and U+FD3E closes it.
+// The verse in brackets, then its reference.
 std::u16string withReference(const Options_Form& form, const std::u16string& verse) {
-    const bool ornate = form.OrnateBrackets.value() == 1;
-    return (ornate ? u"\uFD3F" : u"[") + verse + (ornate ? u"\uFD3E " : u"] ") +
-           form.Label4.caption() + u":" + form.Label5.caption();
+    return bracketed(form, verse, form.Label4.caption() + u":" + form.Label5.caption());
 }
 
 // The verse with its reference, or alone when Check5 is not ticked.

@@ -1,7 +1,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace sahifex::platform {
 
@@ -36,6 +38,18 @@ public:
     // text that text() returns now was put there after a given moment, also while the
     // text of a new copy is still on its way.
     virtual std::uint64_t changeCount() = 0;
+
+    // Runs on the event loop when another program put new text on the clipboard, once
+    // text() returns it. Backends that learn of no changes never run it.
+    void setChangeHandler(std::function<void()> handler) { changeHandler_ = std::move(handler); }
+
+protected:
+    void notifyChanged() {
+        if (changeHandler_) changeHandler_();
+    }
+
+private:
+    std::function<void()> changeHandler_;
 };
 
 } // namespace sahifex::platform

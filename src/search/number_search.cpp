@@ -64,7 +64,28 @@ std::u16string wholeNumberText(double number) {
 
 } // namespace
 
+void Options_Form::VerseRanges_Click() {
+    RangeBox.setVisible(VerseRanges.value() == 1);
+    if (VerseRanges.value() == 0) RangeBox.setText(u"");
+}
+
+void Options_Form::RangeBox_KeyPress(int16_t& keyAscii) {
+    if (keyAscii != 13) return;
+    keyAscii = 0;
+    SerachByNumber_Click();
+}
+
 void Options_Form::SerachByNumber_Click() {
+    // A verse or a range typed beside the surah picked is pasted; the watcher, which
+    // presses this button from its tick for a copied reference, never sends it.
+    if (VerseRanges.value() == 1 && !Timer2.ticking() && !trimSpaces(RangeBox.text()).empty()) {
+        if (Combo1.listIndex() < 1) {
+            services_.messages.showOk(u"اختر السورة أولًا ثم اكتب رقم الآية أو مدى الآيات. لم يُرسل شيء.", caption());
+            return;
+        }
+        sendVerseRange(Combo1.listIndex(), store::readVerseRange(RangeBox.text()));
+        return;
+    }
     // An empty search box does not stop the search: copy tracking presses this button
     // only with the copied text in the box, so such a test would stop only a click by
     // hand in the multi-verse panel, which must fetch the verse after the last copied

@@ -10,6 +10,7 @@
 #include "search/line_match.h"
 #include "store/lenient_text.h"
 #include "store/utf.h"
+#include "store/verse_reference.h"
 #include "store/win1256.h"
 
 namespace sahifex::app {
@@ -30,6 +31,11 @@ std::u16string trimSpaces(std::u16string_view text) {
     return std::u16string(text.substr(first, last - first + 1));
 }
 
+// What a typed reference holds besides letters: digits, ":", "-" and spaces.
+bool isReferenceCharacter(char16_t c) {
+    return (c >= u'0' && c <= u'9') || store::asciiDigit(c) != c || c == u':' || c == u'-' || c == u' ';
+}
+
 } // namespace
 
 void Options_Form::Text1_KeyPress(int16_t& keyAscii) {
@@ -40,11 +46,20 @@ void Options_Form::Text1_KeyPress(int16_t& keyAscii) {
     const char16_t key = FlexibleSearch.value() == 1 ? store::arabicLetter(typed) : typed;
     if (key != typed) keyAscii = static_cast<int16_t>(key);
     const bool letter = key >= kFirstLetter && key <= kLastLetter;
-    if (key != kEnter && key != kBackspace && !letter) {
+    const bool typedReferences = TypedReferences.value() == 1;
+    if (key != kEnter && key != kBackspace && !letter && !(typedReferences && isReferenceCharacter(key))) {
         keyAscii = 0;
         return;
     }
-    if (key == kEnter) Command1.setValue(true);
+    if (key != kEnter) return;
+    // A surah and a verse (or a range) are pasted; any other text is a word to search for.
+    if (typedReferences) {
+        if (const std::optional<store::TypedReference> reference = store::readTypedReference(Text1.text())) {
+            sendVerseRange(reference->surah, reference->verses);
+            return;
+        }
+    }
+    Command1.setValue(true);
 }
 
 void Options_Form::Command1_Click() {

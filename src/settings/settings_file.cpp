@@ -47,7 +47,8 @@ void Options_Form::save_Click() {
     SaveList.AddItem(settings::sizeItem(ftx1.text(), kDefaultFtx1));
     SaveList.AddItem(settings::sizeItem(ftx2.text(), kDefaultFtx2));
     for (const forms::CheckBox* box : {&Check6, &Check3, &Check2, &Check4, &Check5, &Check7, &Check1,
-                                       &FlexibleSearch, &OrnateBrackets})
+                                       &FlexibleSearch, &OrnateBrackets, &InstantTracking,
+                                       &TypedReferences, &VerseRanges})
         SaveList.AddItem(settings::numberItem(box->value()));
 
     std::vector<std::u16string> items;
@@ -71,7 +72,8 @@ void Options_Form::applySavedOptions() {
 // default (not ticked).
 void Options_Form::applyAddedOptions() {
     int item = settings::kSettingsItemCount;
-    for (forms::CheckBox* box : {&FlexibleSearch, &OrnateBrackets}) {
+    for (forms::CheckBox* box :
+         {&FlexibleSearch, &OrnateBrackets, &InstantTracking, &TypedReferences, &VerseRanges}) {
         const std::optional<int> value =
             item < SaveList.ListCount() ? settings::checkBoxValue(SaveList.List(item)) : std::nullopt;
         box->setValue(value.value_or(0));

@@ -51,7 +51,10 @@ std::optional<std::vector<std::u16string>> parseCheckedSettings(std::string_view
     const std::string_view lineEnd = lastEnd == std::string_view::npos ? bytes : bytes.substr(lastEnd + 1);
     if (!lineEnd.empty() && lineEnd != "\n" && lineEnd != "\r\n") return std::nullopt;
     std::vector<std::u16string> items = parseSettings(bytes);
-    if (items.size() != kSettingsItemCount && items.size() < kCheckedItems) return std::nullopt;
+    const bool countSaved = items.size() == kSettingsItemCount ||
+                            items.size() == kSettingsItemCount + kEarlierAddedItemCount ||
+                            items.size() >= kCheckedItems;
+    if (!countSaved) return std::nullopt;
     for (size_t i = 0; i < std::min(items.size(), kCheckedItems); ++i) {
         const bool wellFormed = i < kFirstSize        ? isPositionItem(items[i])
                                 : i < kFirstCheckBox ? isSizeItem(items[i])

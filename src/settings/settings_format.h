@@ -12,14 +12,17 @@ namespace sahifex::settings {
 // The items every settings file holds; the items of options added since follow them.
 inline constexpr int kSettingsItemCount = 11;
 // The options added since, each a check box's item, written together after the eleven.
-inline constexpr int kAddedItemCount = 2;
+inline constexpr int kAddedItemCount = 5;
+// The added items a save wrote before the later options: such a file loads with the later
+// ones at their defaults. No save ever wrote any other count below all the added ones.
+inline constexpr int kEarlierAddedItemCount = 2;
 
 // Each "*" ends one item; what follows the last "*" (the line end) is no item.
 std::vector<std::u16string> parseSettings(std::string_view bytes);
 
 // The items of a line that a save could have written, else nothing: the window's
-// position, two sizes, then check boxes' items; eleven items or all the added ones
-// (items after those, of options still to come, are not checked); nothing but a line end
+// position, two sizes, then check boxes' items; eleven items, or the added ones of any
+// save since (items after the known ones, of options still to come, are not checked); nothing but a line end
 // after the last "*". A damaged file fails as a whole: a lost or an added "*" shifts
 // every later item, and no save ever wrote twelve items.
 std::optional<std::vector<std::u16string>> parseCheckedSettings(std::string_view bytes);

@@ -58,10 +58,9 @@ std::optional<std::u16string> lenientReference(std::u16string_view text) {
     if (colon == std::u16string_view::npos) return std::nullopt;
     const std::optional<std::u16string> number = asciiDigits(trimmed(text.substr(colon + 1), isWhiteSpace));
     if (!number) return std::nullopt;
-    const std::u16string name = comparableName(text.substr(0, colon));
-    for (int surah = 1; surah < kSurahTableSize; ++surah)
-        if (comparableName(surahName(surah)) == name) return surahName(surah) + u":" + *number;
-    return std::nullopt;
+    const int surah = surahNumberByName(text.substr(0, colon));
+    if (surah == 0) return std::nullopt;
+    return surahName(surah) + u":" + *number;
 }
 
 } // namespace
@@ -93,6 +92,14 @@ std::u16string lenientCopy(std::u16string_view copied) {
     if (const std::optional<std::u16string> reference = lenientReference(text)) return *reference;
     if (std::any_of(text.begin(), text.end(), isWhiteSpace)) return std::u16string(copied);
     return text;
+}
+
+int surahNumberByName(std::u16string_view name) {
+    const std::u16string wanted = comparableName(name);
+    if (wanted.empty()) return 0;
+    for (int surah = 1; surah < kSurahTableSize; ++surah)
+        if (comparableName(surahName(surah)) == wanted) return surah;
+    return 0;
 }
 
 } // namespace sahifex::store

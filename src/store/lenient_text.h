@@ -27,4 +27,7 @@ std::u16string lenientText(std::u16string_view text);
 // as quiet as ever.
 std::u16string lenientCopy(std::u16string_view copied);
 
+// The number of the surah a name names, whatever its diacritics and hamza forms; 0 for none.
+int surahNumberByName(std::u16string_view name);
+
 } // namespace sahifex::store

@@ -70,7 +70,8 @@ void blink(bar::Top_Bar& bar, ProgramState& program) {
 void Options_Form::Timer2_Timer() {
     bar::Top_Bar& bar = topBar();
     bar.ensureLoaded();
-    blink(bar, program_);
+    // The blinking keeps the timer's pace; a tick run for a clipboard change does not blink.
+    if (!instantTick_) blink(bar, program_);
     // A search by number started by a click by hand is running and yielding: the copy
     // waits for the next tick, so that nothing changes the search box or the reference
     // under it.
@@ -122,6 +123,16 @@ void Options_Form::Timer2_Timer() {
     } catch (const forms::RuntimeFailure&) {
         // A word search that failed is not started again; the next tick goes on.
     }
+}
+
+// Under instant tracking a copy is taken as soon as the clipboard tells of it, by the
+// watcher's own tick: the timer drops a tick that comes while its previous one still runs,
+// and the timer's ticks go on as before. Told only while tracking runs.
+void Options_Form::clipboardChanged() {
+    if (InstantTracking.value() != 1 || !Timer2.running()) return;
+    instantTick_ = true;
+    Timer2.fire();
+    instantTick_ = false;
 }
 
 } // namespace sahifex::app

@@ -31,7 +31,8 @@ std::string optionsOf(const app::Options_Form& main) {
     std::string line = "ftx1=" + utf8(main.ftx1.text()) + " ftx2=" + utf8(main.ftx2.text());
     for (const forms::CheckBox* box : {&main.Check6, &main.Check3, &main.Check2, &main.Check4,
                                        &main.Check5, &main.Check7, &main.Check1, &main.FlexibleSearch,
-                                       &main.OrnateBrackets, &main.Check8})
+                                       &main.OrnateBrackets, &main.InstantTracking,
+                                       &main.TypedReferences, &main.VerseRanges, &main.Check8})
         line += " " + box->name() + "=" + std::to_string(box->value());
     return line + " interval=" + std::to_string(main.Timer2.interval());
 }
@@ -44,7 +45,7 @@ struct SettingsFile : ::testing::Test {
 // A start without the file: the options as designed, but for the clipboard option,
 // which the search box clears as it takes the focus.
 constexpr const char* kWithoutFile =
-    "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=0 Check4=0 Check5=1 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=0 interval=0";
+    "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=0 Check4=0 Check5=1 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 InstantTracking=0 TypedReferences=0 VerseRanges=0 Check8=0 interval=0";
 
 TEST_F(SettingsFile, SaveWritesTheElevenItemsThenTheAddedOptionsBesideTheProgramAndNothingElse) {
     Start start(folder.path());
@@ -56,7 +57,7 @@ TEST_F(SettingsFile, SaveWritesTheElevenItemsThenTheAddedOptionsBesideTheProgram
         box->userClick();
     start.fake.clearLog();
     main.save.setValue(true);
-    EXPECT_EQ(readBytes(file()), "6240*3285*20*12*1*0*1*0*0*1*0*0*1*\r\n");
+    EXPECT_EQ(readBytes(file()), "6240*3285*20*12*1*0*1*0*0*1*0*0*1*0*0*0*\r\n");
     EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"Sahifex.ini"});
     EXPECT_EQ(start.fake.logLine(), "");
 }
@@ -71,7 +72,7 @@ TEST_F(SettingsFile, StartUpWithoutTheFileFallsBackAndLeavesTrackingOff) {
     main.Check2.setValue(1);
     main.load.setValue(true);
     EXPECT_EQ(optionsOf(main),
-              "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=1 Check4=0 Check5=1 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=0 interval=0");
+              "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=1 Check4=0 Check5=1 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 InstantTracking=0 TypedReferences=0 VerseRanges=0 Check8=0 interval=0");
 }
 
 // The message that a settings file there could not be used.
@@ -92,16 +93,24 @@ struct Restore {
 };
 
 TEST_F(SettingsFile, StartUpRestoresWhatTheFileHoldsOrFallsBackAsAWhole) {
-    const std::string saved = "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=1 OrnateBrackets=1 Check8=1 interval=700";
+    const std::string saved = "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=1 OrnateBrackets=1 InstantTracking=0 TypedReferences=0 VerseRanges=0 Check8=1 interval=700";
+    std::string savedInstant = saved;
+    savedInstant.replace(savedInstant.find("InstantTracking=0"), 17, "InstantTracking=1");
+    std::string savedReferences = saved;
+    savedReferences.replace(savedReferences.find("TypedReferences=0 VerseRanges=0"), 31,
+                            "TypedReferences=1 VerseRanges=1");
     const Restore cases[] = {
         {"saved with the clipboard option", "6240*3285*20*14*1*0*1*0*1*1*0*\r\n",
-         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=1 interval=700"},
+         "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=0 InstantTracking=0 TypedReferences=0 VerseRanges=0 Check8=1 interval=700"},
         {"saved without it", "-6240*3285*16*12*0*1*0*0*0*0*1*\r\n",
-         "ftx1=16 ftx2=12 Check6=0 Check3=1 Check2=0 Check4=0 Check5=0 Check7=0 Check1=1 FlexibleSearch=0 OrnateBrackets=0 Check8=1 interval=500"},
+         "ftx1=16 ftx2=12 Check6=0 Check3=1 Check2=0 Check4=0 Check5=0 Check7=0 Check1=1 FlexibleSearch=0 OrnateBrackets=0 InstantTracking=0 TypedReferences=0 VerseRanges=0 Check8=1 interval=500"},
         {"thirteen items", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*\r\n", saved},
         {"without CR LF", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*", saved},
         {"with LF alone", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*\n", saved},
-        {"the items of options still to come", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*x*\r\n", saved},
+        {"fourteen items: no save wrote them", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*1*\r\n", kWithoutFile},
+        {"sixteen items, instant tracking", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*1*0*0*\r\n", savedInstant},
+        {"sixteen items", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*0*1*1*\r\n", savedReferences},
+        {"the items of options still to come", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*0*1*1*x*\r\n", savedReferences},
         // Each damage below would apply a value nobody chose.
         {"twelve items: a lost star", "6240*328520*14*1*0*1*0*1*1*0*1*1*\r\n", kWithoutFile},
         {"ten items", "6240*3285*20*14*1*1*1*0*1*1*\r\n", kWithoutFile},
@@ -114,6 +123,8 @@ TEST_F(SettingsFile, StartUpRestoresWhatTheFileHoldsOrFallsBackAsAWhole) {
         {"a position past any int", "6240*99999999999*20*14*1*0*1*0*1*1*0*1*1*\r\n", kWithoutFile},
         {"a check box's item 2", "6240*3285*20*14*1*1*1*0*0*2*1*\r\n", kWithoutFile},
         {"an added option's item 2", "6240*3285*20*14*1*0*1*0*1*1*0*2*1*\r\n", kWithoutFile},
+        {"a later added option's item 2", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*2*0*0*\r\n", kWithoutFile},
+        {"the last added option's item 2", "6240*3285*20*14*1*0*1*0*1*1*0*1*1*0*0*2*\r\n", kWithoutFile},
         {"a NUL for a check box", std::string("6240*3285*20*14*1*\0*1*0*0*0*0*\r\n", 32), kWithoutFile},
         {"an empty file", "", kWithoutFile},
         {"bytes of no settings", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), kWithoutFile},
@@ -130,7 +141,7 @@ TEST_F(SettingsFile, StartUpRestoresWhatTheFileHoldsOrFallsBackAsAWhole) {
 
 TEST_F(SettingsFile, ASingleDamagedByteRestoresTheSavedOptionsOrNoneOfThem) {
     // Options far from the defaults, as a save writes them.
-    writeBytes(file(), "6240*3285*20*14*1*0*1*0*1*1*0*1*1*\r\n");
+    writeBytes(file(), "6240*3285*20*14*1*0*1*0*1*1*0*1*1*1*1*1*\r\n");
     const std::string savedLine = readBytes(file());
     std::string savedOptions;
     {
@@ -187,7 +198,7 @@ TEST_F(SettingsFile, AFileOfElevenItemsPutsTheAddedOptionsBackToTheirDefaults) {
     writeBytes(file(), "6240*3285*20*14*1*0*1*0*1*1*0*\r\n");
     start.main.load.setValue(true);
     EXPECT_EQ(optionsOf(start.main),
-              "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=1 interval=700");
+              "ftx1=20 ftx2=14 Check6=1 Check3=0 Check2=1 Check4=0 Check5=1 Check7=1 Check1=0 FlexibleSearch=0 OrnateBrackets=0 InstantTracking=0 TypedReferences=0 VerseRanges=0 Check8=1 interval=700");
 }
 
 // The window as the restore leaves it: position, lower panel, layout picture.
@@ -235,7 +246,7 @@ TEST_F(SettingsFile, ASaveThatCannotWriteSaysSoAndChangesNothing) {
                                         "\nلم يتغيّر شيء في الملف السابق. تأكّد من أن المجلد يقبل الكتابة وأن في القرص مساحة كافية.|حفظ الخيارات");
     EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"plain"});
     EXPECT_EQ(optionsOf(start.main),
-              "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=1 Check4=0 Check5=1 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 Check8=0 interval=0");
+              "ftx1=16 ftx2=12 Check6=0 Check3=0 Check2=1 Check4=0 Check5=1 Check7=0 Check1=0 FlexibleSearch=0 OrnateBrackets=0 InstantTracking=0 TypedReferences=0 VerseRanges=0 Check8=0 interval=0");
 }
 
 TEST_F(SettingsFile, ASaveCutShortKeepsTheOldFile) {

@@ -435,5 +435,49 @@ TEST(OwnClipboardText, IsRecognisedUntilTheClipboardHoldsAnotherText) {
     EXPECT_FALSE(app::isOwnClipboardText(program, u"نص"));
 }
 
+// ---- instant tracking
+
+TEST_F(WatcherTest, UnderInstantTrackingACopyIsSearchedAtOnceAndWithoutItAtTheNextTick) {
+    for (const bool instant : {false, true}) {
+        main.InstantTracking.setValue(instant ? 1 : 0);
+        wordSearches.clear();
+        const std::u16string word = instant ? u"رحمة" : kWord;
+        program.BlinkPhase = 0;
+        const std::string pictureBefore = bar.Searching.picture();
+        fake.userCopies(word);
+        fake.advance(1); // the loop's next turn, long before the timer's next tick
+        EXPECT_EQ(wordSearches, instant ? std::vector<std::u16string>{word}
+                                        : std::vector<std::u16string>{});
+        // The blink keeps the timer's pace.
+        EXPECT_EQ(bar.Searching.picture(), pictureBefore);
+        fake.advance(main.Timer2.interval());
+        EXPECT_EQ(wordSearches, std::vector<std::u16string>{word}) << "instant=" << instant;
+    }
+}
+
+TEST_F(WatcherTest, ACopyToldWhileATickRunsWaitsForTheNextTickInsteadOfRunningInsideIt) {
+    main.InstantTracking.setValue(1);
+    main.Command1.Click = [this] {
+        wordSearches.push_back(main.Text1.text());
+        if (wordSearches.size() == 1) {
+            fake.userCopies(u"رحمة");
+            fake.yield(); // the search lets events run
+        }
+    };
+    fake.userCopies(kWord);
+    fake.advance(1);
+    EXPECT_EQ(wordSearches, std::vector<std::u16string>{kWord});
+    tick();
+    EXPECT_EQ(wordSearches, (std::vector<std::u16string>{kWord, u"رحمة"}));
+}
+
+TEST_F(WatcherTest, UnderInstantTrackingNothingIsTakenWhileTrackingIsOff) {
+    main.InstantTracking.setValue(1);
+    main.Timer2.setInterval(0);
+    fake.userCopies(kWord);
+    fake.advance(1);
+    EXPECT_TRUE(wordSearches.empty());
+}
+
 } // namespace
 } // namespace sahifex::testing

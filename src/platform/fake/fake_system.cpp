@@ -33,11 +33,13 @@ void FakeSystem::clear() {
 void FakeSystem::userCopies(std::u16string text) {
     clipboardText = std::move(text);
     ++clipboardChanges_;
+    clipboardChangePending_ = true;
 }
 
 void FakeSystem::lateAnswer(std::u16string text) {
     clipboardText = std::move(text);
     countedText_ = clipboardText;
+    clipboardChangePending_ = true;
 }
 
 std::uint64_t FakeSystem::changeCount() {
@@ -108,8 +110,15 @@ int FakeSystem::wrappedTextHeight(const std::u16string& text, int widthTwips,
     return lines * lineHeight;
 }
 
+void FakeSystem::tellClipboardChange() {
+    if (!clipboardChangePending_) return;
+    clipboardChangePending_ = false;
+    notifyChanged();
+}
+
 void FakeSystem::yield() {
     ++yields;
+    tellClipboardChange();
     auto [first, last] = yieldActions_.equal_range(yields);
     std::vector<std::function<void()>> due;
     for (auto it = first; it != last; ++it) due.push_back(it->second);
@@ -147,6 +156,7 @@ void FakeSystem::atYield(int number, std::function<void()> fn) {
 
 void FakeSystem::advance(int ms) {
     const long long end = nowMs + ms;
+    tellClipboardChange();
     for (;;) {
         // The next running timer that falls due before the end.
         TimerSlot* next = nullptr;

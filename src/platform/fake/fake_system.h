@@ -43,7 +43,8 @@ public:
     std::u16string clipboardText;
     bool clipboardWritable = true;
     // A copy made by another program: changes the text without a log line; a change
-    // also when the text is the same.
+    // also when the text is the same. The change is told at the loop's next turn (a
+    // yield or the clock moving on), as a window system tells it.
     void userCopies(std::u16string text);
     // The text of the last copy arrives only now, as from an owner that answers late:
     // the clipboard's text changes, but no new copy is counted.
@@ -117,6 +118,8 @@ private:
     std::vector<forms::Subscription> timerSubscriptions_;
     std::vector<TimerSlot> timers_;
     std::multimap<int, std::function<void()>> yieldActions_;
+    bool clipboardChangePending_ = false;
+    void tellClipboardChange();
 };
 
 } // namespace sahifex::platform::fake

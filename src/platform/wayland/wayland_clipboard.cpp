@@ -1,12 +1,14 @@
 #include "platform/wayland/wayland_clipboard.h"
 
 #include <QString>
+#include <QTimer>
 
 #include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "platform/handler_guard.h"
 #include "platform/wayland/pipe_transfer.h"
 
 namespace sahifex::platform::wayland {
@@ -156,6 +158,7 @@ void WaylandClipboard::readEnded(const std::string& utf8) {
     known_ = utf8.size() >= kReadLimitBytes || isTooLongClipboardText(text) ? tooLongClipboardText()
                                                                            : text;
     if (onTextRead) onTextRead();
+    QTimer::singleShot(0, this, [this] { runHandler([this] { notifyChanged(); }); });
 }
 
 void WaylandClipboard::send(void* data, wl_proxy* source, const char* mimeType, int fd) {

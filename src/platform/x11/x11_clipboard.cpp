@@ -2,6 +2,7 @@
 
 // Qt first: Xlib's macros (Bool, Status, None) break Qt's headers.
 #include <QCoreApplication>
+#include <QTimer>
 #include <QString>
 
 #include <X11/Xatom.h>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/handler_guard.h"
 #include "platform/x11/x11_display.h"
 
 namespace sahifex::platform::x11 {
@@ -285,6 +287,9 @@ void X11Clipboard::settle(std::u16string received) {
     known_ = std::move(received);
     read_.reset();
     askAgain_.stop();
+    // Told from the event loop, after this event: whatever the watcher does then (a
+    // search, a paste that waits for the editor) never runs inside the event filter.
+    QTimer::singleShot(0, &notifier_, [this] { runHandler([this] { notifyChanged(); }); });
 }
 
 } // namespace sahifex::platform::x11

@@ -23,6 +23,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <QObject>
 #include <memory>
 #include <string>
 
@@ -87,6 +88,7 @@ private:
     int readsStarted_ = 0;
     int requestsSent_ = 0;
     std::uint64_t changes_ = 0;
+    QObject notifier_; // the change handler's calls waiting in the event loop die with it
 };
 
 } // namespace sahifex::platform::x11
