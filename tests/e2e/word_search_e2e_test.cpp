@@ -90,6 +90,15 @@ TEST_F(WordSearch, TodaysSpellingWithBothAddedOptionsPastesTheVerseBetweenOrnate
     EXPECT_EQ(editorTextAfterChange(), "\uFD3F" + verse.vocalized + "\uFD3E " + reference);
 }
 
+TEST_F(WordSearch, ATypedReferenceWithItsOptionPastesTheRangeAsOneQuotation) {
+    startScene();
+    const Verse& v255 = verses().at(2, 255);
+    const Verse& v256 = verses().at(2, 256);
+    searchWithOptionsClicked(*this, {&app::Options_Form::TypedReferences}, "2:255-256");
+    EXPECT_EQ(editorTextAfterChange(),
+              "[" + v255.vocalized + " (255) " + v256.vocalized + " (256)] " + surahNameOf(2) + ":255-256");
+}
+
 TEST_F(WordSearch, SeveralMatchesAreListedAndEnterSendsTheFirst) {
     startScene();
     const auto found = verses().wholeWordMatches("الم");
