@@ -58,6 +58,10 @@ public:
     template <class Make>
     void build(const forms::Container& container, Native parent, const Make& make) {
         add(container, parent, make);
+        refresh();
+    }
+    // Every view draws its control's present state again (the screen's scale changed).
+    void refresh() {
         for (auto& view : views_) view->refresh();
     }
     // The native window or widget of a control; a null one for a control that draws nothing.

@@ -24,7 +24,8 @@ void CheckBoxWindow::apply(forms::Change change) {
         [[fallthrough]];
     case forms::Change::Font:
         SendMessageW(handle(), WM_SETFONT,
-                     reinterpret_cast<WPARAM>(platform::win32::fontFor(box_.caption(), box_.fontSize())),
+                     reinterpret_cast<WPARAM>(
+                         platform::win32::fontFor(box_.caption(), box_.fontSize(), dpi())),
                      TRUE);
         break;
     case forms::Change::Value:

@@ -19,6 +19,10 @@ public:
     HWND native() const { return window_; }
     // The view of a window that one of these made, or nullptr.
     static ControlWindow* of(HWND window);
+    // The dots per inch of the monitor the control's window is on, and the program's font
+    // at the control's size there.
+    int dpi() const;
+    HFONT font() const;
 
     // A notification of the native control (WM_COMMAND's code), from its container.
     virtual void command(WORD /*code*/) {}

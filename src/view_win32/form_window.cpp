@@ -2,6 +2,7 @@
 
 #include "platform/handler_guard.h"
 #include "platform/twips.h"
+#include "platform/win32/win32_dpi.h"
 #include "view_win32/command_routing.h"
 #include "view_win32/control_window_factory.h"
 #include "view_win32/tool_tips.h"
@@ -11,6 +12,8 @@ namespace sahifex::view_win32 {
 using platform::runHandler;
 using platform::toPixels;
 using platform::toTwips;
+using platform::win32::dpiOf;
+using platform::win32::systemDpi;
 
 namespace {
 
@@ -34,8 +37,11 @@ void registerFormClass(WNDPROC procedure) {
 
 // No caption, no sizing frame: a window manager would draw its own title bar for them.
 constexpr DWORD kStyle = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
-// A sizable window is resized by this many pixels along its border.
+// A sizable window is resized by this many logical pixels along its border.
 constexpr int kResizeBorder = 4;
+
+// WM_DPICHANGED, with Windows 8.1 (the headers may predate it).
+constexpr UINT kDpiChanged = 0x02E0;
 
 DWORD extendedStyleOf(WindowStyle style) {
     // The bar stays above the others and never takes the focus from the editor.
@@ -105,11 +111,32 @@ void FormWindow::applyGeometry() {
         const int now = iconic ? forms::Minimized : zoomed ? forms::Maximized : forms::Normal;
         if (now != form_.windowState()) ShowWindow(window_, showCommandOf(form_.windowState()));
     }
-    if (form_.windowState() == forms::Normal)
-        SetWindowPos(window_, nullptr, toPixels(form_.left()), toPixels(form_.top()),
-                     toPixels(form_.width()), toPixels(form_.height()),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+    if (form_.windowState() == forms::Normal) {
+        const RECT outer = outerRectOfForm();
+        SetWindowPos(window_, nullptr, outer.left, outer.top, outer.right - outer.left,
+                     outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     applying_ = false;
+}
+
+// The place is on the desktop, at its scale (as the screen's areas are); the size is the
+// window's own, at the DPI of the monitor it is on.
+RECT FormWindow::outerRectOfForm() const {
+    const int desktop = systemDpi(), own = dpiOf(window_);
+    const int left = toPixels(form_.left(), desktop), top = toPixels(form_.top(), desktop);
+    return RECT{left, top, left + toPixels(form_.width(), own), top + toPixels(form_.height(), own)};
+}
+
+void FormWindow::followDpi(const RECT& suggested) {
+    // Where Windows suggests (the window stays under the pointer), as large in inches as
+    // before; the controls and their fonts follow.
+    applying_ = true;
+    const int own = dpiOf(window_);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, toPixels(form_.width(), own),
+                 toPixels(form_.height(), own), SWP_NOZORDER | SWP_NOACTIVATE);
+    views_.refresh();
+    applying_ = false;
+    takeWindowGeometry();
 }
 
 void FormWindow::applyVisible() {
@@ -134,20 +161,21 @@ void FormWindow::takeWindowGeometry() {
     if (applying_ || !IsWindowVisible(window_) || form_.windowState() != forms::Normal) return;
     RECT outer;
     GetWindowRect(window_, &outer);
-    const bool moved = outer.left != toPixels(form_.left()) || outer.top != toPixels(form_.top());
-    const bool sized = outer.right - outer.left != toPixels(form_.width()) ||
-                       outer.bottom - outer.top != toPixels(form_.height());
+    const RECT expected = outerRectOfForm();
+    const bool moved = outer.left != expected.left || outer.top != expected.top;
+    const bool sized = outer.right - outer.left != expected.right - expected.left ||
+                       outer.bottom - outer.top != expected.bottom - expected.top;
     if (!moved && !sized) return;
     // The user's (or the system's) doing: the form takes it without echoing it back.
     applying_ = true;
     runHandler([&] {
         if (moved) {
-            form_.setLeft(toTwips(outer.left));
-            form_.setTop(toTwips(outer.top));
+            form_.setLeft(toTwips(outer.left, systemDpi()));
+            form_.setTop(toTwips(outer.top, systemDpi()));
         }
         if (sized) {
-            form_.setWidth(toTwips(outer.right - outer.left));
-            form_.setHeight(toTwips(outer.bottom - outer.top));
+            form_.setWidth(toTwips(outer.right - outer.left, dpiOf(window_)));
+            form_.setHeight(toTwips(outer.bottom - outer.top, dpiOf(window_)));
         }
     });
     applying_ = false;
@@ -167,8 +195,9 @@ LRESULT FormWindow::borderHit(LPARAM at) const {
     RECT outer;
     GetWindowRect(window_, &outer);
     const int x = static_cast<short>(LOWORD(at)), y = static_cast<short>(HIWORD(at));
-    const bool left = x < outer.left + kResizeBorder, right = x >= outer.right - kResizeBorder;
-    const bool top = y < outer.top + kResizeBorder, bottom = y >= outer.bottom - kResizeBorder;
+    const int border = platform::win32::scaled(kResizeBorder, dpiOf(window_));
+    const bool left = x < outer.left + border, right = x >= outer.right - border;
+    const bool top = y < outer.top + border, bottom = y >= outer.bottom - border;
     if (top) return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
     if (bottom) return left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
     if (left) return HTLEFT;
@@ -208,6 +237,9 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         return result != HTNOWHERE;
     case WM_CLOSE:
         userClosed(); // the form decides whether the window goes
+        return true;
+    case kDpiChanged:
+        followDpi(*reinterpret_cast<const RECT*>(lParam));
         return true;
     default: return false;
     }

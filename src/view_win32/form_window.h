@@ -40,6 +40,10 @@ private:
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     bool onMessage(UINT message, WPARAM, LPARAM, LRESULT& result);
     void applyGeometry();
+    // The window's outer rectangle in pixels for the form's Left, Top, Width and Height.
+    RECT outerRectOfForm() const;
+    // The window moved to a monitor of another DPI (or the user changed its scale).
+    void followDpi(const RECT& suggested);
     void applyVisible();
     void takeWindowGeometry();
     void takeWindowState(WPARAM sizeKind);

@@ -63,7 +63,7 @@ bool ListBoxWindow::drawItem(const DRAWITEMSTRUCT& item) {
     const bool selected = item.itemState & ODS_SELECTED;
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     const std::wstring text = rowText(handle(), item.itemID);
-    const HGDIOBJ font = SelectObject(item.hDC, platform::win32::programFont(list_.fontSize()));
+    const HGDIOBJ font = SelectObject(item.hDC, this->font());
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     // From the right edge, reading right to left; what is too long is cut on the left.
@@ -91,8 +91,7 @@ void ListBoxWindow::apply(forms::Change change) {
         // An owner-drawn list keeps the row height it was made with: a row is a line of
         // the list's font.
         HDC context = GetDC(handle());
-        const HGDIOBJ previous =
-            SelectObject(context, platform::win32::programFont(list_.fontSize()));
+        const HGDIOBJ previous = SelectObject(context, font());
         TEXTMETRICW metrics;
         GetTextMetricsW(context, &metrics);
         SelectObject(context, previous);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/twips.h"
+#include "platform/win32/win32_dpi.h"
 #include "view_win32/command_routing.h"
 #include "view_win32/tab_order.h"
 
@@ -105,8 +106,9 @@ bool NativeInput::translateMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     forms::MouseEvent event;
     event.shift = shiftState(wParam);
     const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    event.x = platform::toTwips(at.x);
-    event.y = platform::toTwips(at.y);
+    const int dpi = platform::win32::dpiOf(window_);
+    event.x = platform::toTwips(at.x, dpi);
+    event.y = platform::toTwips(at.y, dpi);
     event.button = message == WM_MOUSEMOVE ? buttonsHeld(wParam) : buttonOf(message);
     switch (message) {
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: {

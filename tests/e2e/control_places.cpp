@@ -2,15 +2,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace sahifex::e2e {
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
+double twipsPerPixel() { return 1440.0 / screenDpi(); }
 
-int pixels(int twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+int pixels(int twips) { return static_cast<int>(std::lround(twips / twipsPerPixel())); }
 
 } // namespace
+
+int screenDpi() {
+    const char* dpi = std::getenv("SAHIFEX_E2E_DPI");
+    const int chosen = dpi ? std::atoi(dpi) : 0;
+    return chosen > 0 ? chosen : 96;
+}
 
 PixelRect placeOf(const forms::Control& control) {
     PixelRect rect{pixels(control.left()), pixels(control.top()), pixels(control.width()),
@@ -28,6 +35,10 @@ ControlPlaces::ControlPlaces(const std::string& programDir)
       bar_(services_, program_, main_) {
     main_.setTopBar(bar_);
     main_.Form_Load();
+}
+
+PixelRect ControlPlaces::mainWindow() {
+    return {0, 0, pixels(main_.width()), pixels(main_.height())};
 }
 
 void ControlPlaces::openOptions() {
@@ -64,7 +75,7 @@ int ControlPlaces::outerHeightWithOptions() {
 
 PixelRect ControlPlaces::sendImage(int outerHeight) {
     forms::PictureBox& strip = main_.Pic_send_Ayah;
-    strip.setTop(static_cast<int>(outerHeight * kTwipsPerPixel) - 75 - strip.height());
+    strip.setTop(static_cast<int>(outerHeight * twipsPerPixel()) - 75 - strip.height());
     return placeOf(main_.SendIt);
 }
 

@@ -17,6 +17,9 @@ struct PixelRect {
     int centerY() const { return y + height / 2; }
 };
 
+// The dots per inch of the screen the program draws on: SAHIFEX_E2E_DPI, else 96.
+int screenDpi();
+
 // The control's rectangle relative to its form's client area, each container's offset
 // rounded to pixels as the view places its widgets.
 PixelRect placeOf(const forms::Control& control);
@@ -32,6 +35,8 @@ public:
     PixelRect barSettings() { return placeOf(bar_.Settings); }
     PixelRect barTitle() { return placeOf(bar_.Title); }
     PixelRect searchButton() { return placeOf(main_.Command1); }
+    // The main window's outer size after start-up.
+    PixelRect mainWindow();
     // The result list once the word has been searched for.
     PixelRect resultList(const std::u16string& word);
     // Opens the options panel as the bar's gear does; the places below then follow it.

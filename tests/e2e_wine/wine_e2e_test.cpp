@@ -30,8 +30,8 @@ fs::path program() {
     return chosen && *chosen ? fs::path(chosen) : kWindowsBin / "sahifex.exe";
 }
 constexpr auto kStepLimit = 10s;
-// A row of the result list, in pixels, at the program's list font.
-constexpr int kListRowHeight = 18;
+// A row of the result list, in pixels, at the program's list font on the screen's DPI.
+int listRowHeight() { return 18 * screenDpi() / 96; }
 
 const VerseData& verses() {
     static const VerseData data(kWindowsBin);
@@ -129,6 +129,16 @@ protected:
     WindowId editor = 0, main = 0, bar = 0;
 };
 
+// On a screen of any DPI the window is as large in inches as its form says (it is drawn
+// sharp, not stretched by the system), and the pointer finds the controls where the
+// forms put them.
+TEST_F(WineScene, TheMainWindowIsAsLargeInInchesAsItsForm) {
+    const PixelRect expected = places.mainWindow();
+    const Geometry shown = geometryOf(main);
+    EXPECT_NEAR(shown.width, expected.width, 1);
+    EXPECT_NEAR(shown.height, expected.height, 1);
+}
+
 TEST_F(WineScene, OneMatchPastesItsVerseIntoNotepad) {
     clickIntoEditor();
     searchFor("الصمد");
@@ -190,7 +200,7 @@ TEST_F(WineScene, ThePointerSearchesChoosesARowAndSendsIt) {
         << "the search lists the verses";
     // The second row: the rows are as high as a line of the list's font.
     const PixelRect list = places.resultList(u"البرق");
-    clickAt(main, list.centerX(), list.y + kListRowHeight * 3 / 2);
+    clickAt(main, list.centerX(), list.y + listRowHeight() * 3 / 2);
     sleepFor(500ms);
     const PixelRect send = places.sendImage(mainHeight());
     clickOn(main, send); // a picture

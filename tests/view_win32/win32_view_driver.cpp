@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/program_font.h"
+#include "platform/win32/win32_dpi.h"
 #include "view_common/view_driver.h"
 #include "view_win32/pictures.h"
 #include "view_win32/text_windows.h"
@@ -101,7 +102,7 @@ class Win32ViewDriver : public ViewDriver {
     bool hasFocus(const forms::Control& c) override { return GetFocus() == window(c); }
     bool drawnInProgramFont(const forms::Control& c, int points) override {
         return reinterpret_cast<HFONT>(SendMessageW(window(c), WM_GETFONT, 0, 0)) ==
-               platform::win32::programFont(points);
+               platform::win32::programFont(points, platform::win32::dpiOf(window(c)));
     }
     std::u16string textOf(const forms::Control& c) override {
         return view_win32::windowText(window(c));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace sahifex::platform::win32 {
@@ -34,13 +35,13 @@ const wchar_t* programFace() {
     return face;
 }
 
-// The face at the given size in points; kept for the whole run.
-HFONT fontOf(const wchar_t* face, int points) {
-    static std::map<std::pair<std::wstring, int>, HFONT> fonts;
-    HFONT& font = fonts[{face, points}];
+// The face at the given size in points and DPI; kept for the whole run.
+HFONT fontOf(const wchar_t* face, int points, int dpi) {
+    static std::map<std::tuple<std::wstring, int, int>, HFONT> fonts;
+    HFONT& font = fonts[{face, points, dpi}];
     if (!font) {
         LOGFONTW wanted{};
-        wanted.lfHeight = -pointsToPixels(points);
+        wanted.lfHeight = -pointsToPixels(points, dpi);
         wanted.lfWeight = FW_NORMAL;
         wanted.lfCharSet = DEFAULT_CHARSET;
         wanted.lfQuality = CLEARTYPE_QUALITY;
@@ -66,16 +67,17 @@ bool drawsAll(HFONT font, const std::u16string& text) {
 
 } // namespace
 
-HFONT programFont(int points) { return fontOf(programFace(), points); }
+HFONT programFont(int points, int dpi) { return fontOf(programFace(), points, dpi); }
 
-HFONT fontFor(const std::u16string& text, int points) {
-    HFONT font = programFont(points);
+HFONT fontFor(const std::u16string& text, int points, int dpi) {
+    HFONT font = programFont(points, dpi);
     if (drawsAll(font, text)) return font;
     // Faces with the ornate brackets and the Arabic letters, the ones made for user
     // interfaces first.
     for (const wchar_t* face : {L"Segoe UI", L"Arial", L"Tahoma", L"Times New Roman",
                                 L"Traditional Arabic", L"Noto Naskh Arabic", L"Amiri"})
-        if (installed(face) && drawsAll(fontOf(face, points), text)) return fontOf(face, points);
+        if (installed(face) && drawsAll(fontOf(face, points, dpi), text))
+            return fontOf(face, points, dpi);
     return font;
 }
 

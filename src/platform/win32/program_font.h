@@ -8,13 +8,14 @@
 
 namespace sahifex::platform::win32 {
 
-// The font at the given size in points; kept for the whole run.
-HFONT programFont(int points);
+// The font at the given size in points for a screen of the given dots per inch; kept
+// for the whole run.
+HFONT programFont(int points, int dpi);
 // The program's font when it draws every character of the text, else an installed face
 // that does (the ornate brackets are missing from some); the program's font when none does.
-HFONT fontFor(const std::u16string& text, int points);
+HFONT fontFor(const std::u16string& text, int points, int dpi);
 
-// Logical pixels (15 twips each, 96 per inch) for a size in points.
-inline int pointsToPixels(int points) { return MulDiv(points > 0 ? points : 10, 96, 72); }
+// Pixels at the given DPI for a size in points (10 points when none is set).
+inline int pointsToPixels(int points, int dpi) { return MulDiv(points > 0 ? points : 10, dpi, 72); }
 
 } // namespace sahifex::platform::win32

@@ -4,23 +4,26 @@
 
 #include "platform/twips.h"
 #include "platform/win32/program_font.h"
+#include "platform/win32/win32_dpi.h"
 
 namespace sahifex::platform::win32 {
 
 int Win32TextMetrics::wrappedTextHeight(const std::u16string& text, int widthTwips,
                                         int fontPoints) const {
+    // Measured at the desktop's DPI: in twips, the height is the same on every screen.
+    const int dpi = systemDpi();
     HDC context = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(context, programFont(fontPoints));
+    HGDIOBJ previous = SelectObject(context, programFont(fontPoints, dpi));
     TEXTMETRICW font{};
     GetTextMetricsW(context, &font);
     // An empty label still takes one line, as a label with a blank caption does.
     const std::u16string shown = text.empty() ? u" " : text;
-    RECT bounds{0, 0, std::max(1, toPixels(widthTwips)), 0};
+    RECT bounds{0, 0, std::max(1, toPixels(widthTwips, dpi)), 0};
     DrawTextW(context, os::wide(shown), static_cast<int>(shown.size()), &bounds,
               DT_CALCRECT | DT_WORDBREAK | DT_RTLREADING | DT_NOPREFIX);
     SelectObject(context, previous);
     DeleteDC(context);
-    return toTwips(std::max<int>(bounds.bottom - bounds.top, font.tmHeight));
+    return toTwips(std::max<int>(bounds.bottom - bounds.top, font.tmHeight), dpi);
 }
 
 } // namespace sahifex::platform::win32
