@@ -169,11 +169,11 @@ void Options_Form::design() {
     check(OrnateBrackets, u"أقواس \uFD3F \uFD3E", 45, 900, 1200);
     OrnateBrackets.setToolTipText(u"ترسل الآية بين القوسين \uFD3F \uFD3E بدل [ ]");
     // Below the font size frame and below the buttons.
-    check(InstantTracking, u"تتبع فوري", 45, 1875, 2220);
+    check(InstantTracking, u"تتبع فوري", 45, 1875, 1200);
     InstantTracking.setToolTipText(u"يأخذ النسخ حال وصوله إلى الحافظة بدل انتظار دورة التتبع التالية");
     check(TypedReferences, u"مراجع في مربع البحث", 2310, 1590, 2160);
     TypedReferences.setToolTipText(u"اكتب في مربع البحث مثل البقرة:255 أو 2:255-257 ثم Enter لإرسال الآيات");
-    check(VerseRanges, u"مدى آيات في إرسال أكثر من آية", 2310, 1875, 2160);
+    check(VerseRanges, u"مدى آيات في إرسال أكثر من آية", 1290, 1875, 3180); // the longest caption
     VerseRanges.setToolTipText(u"اختر السورة واكتب بجانبها رقم الآية أو مدى مثل 255-257");
     for (forms::CheckBox* box : {&Check9, &Check1, &Check2, &Check7, &Check5, &Check6, &Check3,
                                  &FlexibleSearch, &OrnateBrackets, &InstantTracking, &TypedReferences,
