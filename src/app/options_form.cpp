@@ -13,6 +13,7 @@ Options_Form::Options_Form(const platform::Services& services, ProgramState& pro
     services_.loop.attach(Timer2);
     followTrackingSwitch();
     services_.clipboard.setChangeHandler([this] { clipboardChanged(); });
+    emptySearchBoxWhenShown();
     Unload = [this](int16_t& cancel) { Form_Unload(cancel); };
 }
 

@@ -158,6 +158,9 @@ public:
     // Follows Timer2: tracking starts whenever it gets an interval after none, whoever
     // gave it, and stops when it loses it (tracking/tracking_switches.cpp).
     void followTrackingSwitch();
+    // The search box, which keeps the focus while the window is hidden, starts empty when
+    // the window comes back for typing (tracking/tracking_switches.cpp).
+    void emptySearchBoxWhenShown();
 
     // ---- settings (settings/)
     void save_Click();
@@ -209,6 +212,8 @@ private:
     store::VerseChannels channels_;
     bool numberSearchRunning_ = false;
     forms::Subscription trackingSwitch_;
+    forms::Subscription windowShown_;
+    bool shown_ = false;
     bool trackingOn_ = false;
     // The clipboard's change count when tracking last started: a text put there before
     // is no request (tracking/clipboard_watcher.cpp).

@@ -48,6 +48,17 @@ void Options_Form::Text1_GotFocus() {
 
 void Options_Form::Text1_LostFocus() { Timer2.setInterval(kTrackingInterval); }
 
+void Options_Form::emptySearchBoxWhenShown() {
+    shown_ = visible();
+    windowShown_ = observe([this](forms::Control&, forms::Change change) {
+        if (change != forms::Change::Visible || visible() == shown_) return;
+        shown_ = visible();
+        // A copied word left in the box would take the user's typing after it. A notice
+        // shown with the window keeps the box: its term is what Enter searches again.
+        if (shown_ && focused() == &Text1 && !Picture1.visible()) Text1.setText(u"");
+    });
+}
+
 void Options_Form::followTrackingSwitch() {
     trackingSwitch_ = Timer2.observe([this](forms::Control&, forms::Change change) {
         if (change != forms::Change::Interval) return;

@@ -532,6 +532,7 @@ TEST_F(VerseFileFaults, AFaultMetByTrackingWhileTheWindowIsHiddenShowsItWithTheN
     fake.advance(700);
     EXPECT_TRUE(main.visible());
     expectFault(u"تعذرت قراءة ملف الآيات QuranV.Qur");
+    EXPECT_EQ(main.Text1.text(), u" القيوم ") << "Enter searches again once the file is back";
 }
 
 TEST_F(VerseFileFaults, AnUnreadableVerseFileIsReportedByName) {

@@ -56,5 +56,17 @@ TEST_F(TrackingStart, TickingAnOptionWithAWordCopiedWhileTrackingWasOffPastesNot
     EXPECT_TRUE(main.Pic_search_settings.visible()) << "the options stay open";
 }
 
+TEST_F(TrackingStart, AWordCopiedWhileTheWindowWasHiddenIsNotInTheBoxWhenItComesBackForTyping) {
+    main.Form_Load();
+    ASSERT_EQ(main.focused(), &main.Text1);
+    main.Hide();
+    fake.userCopies(u"abc"); // taken into the box, no search
+    ticks(2);
+    ASSERT_EQ(main.Text1.text(), u"abc");
+    bar.Settings_Click();
+    ASSERT_TRUE(main.visible());
+    EXPECT_EQ(main.Text1.text(), u"") << "the user's typing would go after it";
+}
+
 } // namespace
 } // namespace sahifex::testing
