@@ -7,10 +7,10 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 
-#include "app/options_form.h"
-#include "bar/top_bar.h"
+#include "app/program.h"
 #include "platform/fake/fake_system.h"
-#include "platform/qt/qt_services.h"
+#include "platform/linux/linux_backends.h"
+#include "platform/qt/window_registry.h"
 #include "view/form_window.h"
 
 namespace sahifex {
@@ -18,14 +18,12 @@ namespace {
 
 void TickToPaste(benchmark::State& state, std::u16string reference) {
     platform::fake::FakeSystem keyboard;
-    platform::qt::QtServices qt;
-    const platform::Services services = qt.with(keyboard, keyboard, keyboard, SAHIFEX_DATA_DIR);
-    app::ProgramState program;
-    app::Options_Form main(services, program);
-    bar::Top_Bar bar(services, program, main);
-    main.setTopBar(bar);
-    view::FormWindow mainWindow(main, view::WindowStyle::Frameless, qt.windows);
-    view::FormWindow barWindow(bar, view::WindowStyle::FloatingBar, qt.windows);
+    platform::qt::WindowRegistry windows;
+    const platform::ProgramServices qt = platform::createLinuxServices({}, windows, SAHIFEX_DATA_DIR);
+    app::Program program(keyboard.keyboardOn(qt.services()));
+    app::Options_Form& main = program.mainForm;
+    view::FormWindow mainWindow(main, view::WindowStyle::Frameless, windows);
+    view::FormWindow barWindow(program.topBar, view::WindowStyle::FloatingBar, windows);
     main.Form_Load();
     // Start-up's first show waits for the event loop.
     for (QWidget* window : {static_cast<QWidget*>(&mainWindow), static_cast<QWidget*>(&barWindow)})
@@ -38,7 +36,7 @@ void TickToPaste(benchmark::State& state, std::u16string reference) {
 
     for (auto _ : state) {
         state.PauseTiming();
-        services.clipboard.setText(reference); // the user copies the reference
+        qt.clipboard->setText(reference); // the user copies the reference
         const size_t pastes = keyboard.pasted.size();
         state.ResumeTiming();
 

@@ -14,6 +14,8 @@ public:
     virtual void attach(forms::Timer& timer) = 0;
     // Ends the program at once: no further event runs.
     virtual void exitNow() = 0;
+    // The program's own loop: runs the events until the program ends, returns its status.
+    virtual int run() = 0;
 };
 
 } // namespace sahifex::platform

@@ -1,5 +1,6 @@
 #pragma once
-// The platform services handed to the forms through their constructors.
+// The platform services of the program: handed to the forms through their constructors,
+// and to the view and the program for what they do around the forms.
 
 #include <filesystem>
 
@@ -7,10 +8,12 @@
 #include "platform/autostart.h"
 #include "platform/clipboard.h"
 #include "platform/event_loop.h"
+#include "platform/foreground_window.h"
 #include "platform/keyboard_layouts.h"
 #include "platform/keystrokes.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
+#include "platform/single_instance.h"
 #include "platform/topmost.h"
 
 namespace sahifex::platform {
@@ -25,6 +28,8 @@ struct Services {
     EventLoop& loop;
     Screen& screen;
     Autostart& autostart;
+    ForegroundWindow& foregroundWindow;
+    SingleInstance& singleInstance;
     std::filesystem::path programDir; // where the verse files and the settings file lie
 };
 

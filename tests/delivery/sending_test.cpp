@@ -256,7 +256,7 @@ TEST(SendingMoment, EnterPastesWithTheBlinkPhaseSetAndTheSearchBoxEmpty) {
     auto s = fake.services();
     sahifex::platform::Services services{s.clipboard, watching, s.layouts, s.topmost,
                                          s.messages, s.metrics, s.loop, s.screen, s.autostart,
-                                         s.programDir};
+                                         s.foregroundWindow, s.singleInstance, s.programDir};
     sahifex::app::ProgramState program;
     sahifex::app::Options_Form form(services, program);
     form.List1.AddItem(kPlain255 + u" 255");

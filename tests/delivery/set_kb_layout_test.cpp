@@ -34,7 +34,8 @@ TEST_F(AppFixture, SetKbLayoutFailsWhenTheLayoutCannotBeRead) {
     } unreadable;
     sahifex::platform::Services s = fake.services(SAHIFEX_DATA_DIR);
     sahifex::platform::Services withUnreadable{s.clipboard, s.keystrokes, unreadable, s.topmost,
-                                               s.messages, s.metrics, s.loop, s.screen, s.autostart, s.programDir};
+                                               s.messages, s.metrics, s.loop, s.screen, s.autostart,
+                                               s.foregroundWindow, s.singleInstance, s.programDir};
     sahifex::app::ProgramState state;
     sahifex::app::Options_Form form(withUnreadable, state);
     EXPECT_FALSE(form.SetKbLayout("00000409"));

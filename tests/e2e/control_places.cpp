@@ -31,9 +31,7 @@ PixelRect placeOf(const forms::Control& control) {
 }
 
 ControlPlaces::ControlPlaces(const std::string& programDir)
-    : services_(fake_.services(programDir)), main_(services_, program_),
-      bar_(services_, program_, main_) {
-    main_.setTopBar(bar_);
+    : program_(fake_.services(programDir)) {
     main_.Form_Load();
 }
 

@@ -5,8 +5,7 @@
 
 #include <string>
 
-#include "app/options_form.h"
-#include "bar/top_bar.h"
+#include "app/program.h"
 #include "platform/fake/fake_system.h"
 
 namespace sahifex::e2e {
@@ -58,10 +57,9 @@ private:
     void openOptions();
 
     platform::fake::FakeSystem fake_;
-    platform::Services services_;
-    app::ProgramState program_;
-    app::Options_Form main_;
-    bar::Top_Bar bar_;
+    app::Program program_;
+    app::Options_Form& main_ = program_.mainForm;
+    bar::Top_Bar& bar_ = program_.topBar;
 };
 
 } // namespace sahifex::e2e

@@ -24,11 +24,8 @@ TEST_F(AutostartOption, TickingSetsItAtOnceAndASavedTickIsSetAgainAtTheNextStart
     TempFolder folder;
     writeBytes(folder.path() / "Sahifex.ini", "0*0*16*12*0*1*0*0*1*1*0*\r\n");
     platform::fake::FakeSystem nextStart;
-    const platform::Services services = nextStart.services(folder.path());
-    app::ProgramState state;
-    app::Options_Form restored(services, state);
-    bar::Top_Bar bar(services, state, restored);
-    restored.setTopBar(bar);
+    app::Program nextProgram(nextStart.services(folder.path()));
+    app::Options_Form& restored = nextProgram.mainForm;
     restored.load.setValue(true);
     EXPECT_EQ(restored.Check3.value(), 1);
     EXPECT_NE(nextStart.logLine().find("autostart:on"), std::string::npos);

@@ -15,15 +15,12 @@ namespace fs = std::filesystem;
 // One start of the program on the fakes, from the given folder.
 struct Start {
     explicit Start(const fs::path& programDir)
-        : services(fake.services(programDir)), main(services, program), bar(services, program, main) {
-        main.setTopBar(bar);
+        : composed(fake.services(programDir)) {
         main.Form_Load();
     }
     platform::fake::FakeSystem fake;
-    platform::Services services;
-    app::ProgramState program;
-    app::Options_Form main;
-    bar::Top_Bar bar;
+    app::Program composed;
+    app::Options_Form& main = composed.mainForm;
 };
 
 // What the settings touch, in one line.

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/options_form.h"
-#include "bar/top_bar.h"
+#include "app/program.h"
 #include "platform/fake/fake_system.h"
 #include "store/utf.h"
 
@@ -12,16 +11,14 @@ namespace sahifex::testing {
 
 struct AppFixture : ::testing::Test {
     explicit AppFixture(std::filesystem::path programDir = SAHIFEX_DATA_DIR)
-        : services(fake.services(std::move(programDir))), main(services, program),
-          bar(services, program, main) {
-        main.setTopBar(bar);
-    }
+        : services(fake.services(std::move(programDir))), composed(services) {}
 
     platform::fake::FakeSystem fake;
     platform::Services services;
-    app::ProgramState program;
-    app::Options_Form main;
-    bar::Top_Bar bar;
+    app::Program composed;
+    app::ProgramState& program = composed.state;
+    app::Options_Form& main = composed.mainForm;
+    bar::Top_Bar& bar = composed.topBar;
 };
 
 inline std::string utf8(const std::u16string& s) { return store::toUtf8(s); }

@@ -13,11 +13,11 @@
 #include <cstdio>
 #include <functional>
 
-#include "app/options_form.h"
-#include "bar/top_bar.h"
+#include "app/program.h"
 #include "platform/fake/fake_system.h"
+#include "platform/linux/linux_backends.h"
 #include "platform/qt/program_font.h"
-#include "platform/qt/qt_services.h"
+#include "platform/qt/window_registry.h"
 #include "store/utf.h"
 #include "view/form_window.h"
 
@@ -51,15 +51,13 @@ int main(int argc, char** argv) {
     if (argc > 1) shotsDir = QString::fromLocal8Bit(argv[1]);
 
     platform::fake::FakeSystem keyboard; // no keys are sent, no layout switched
-    platform::qt::QtServices qt;
-    const platform::Services services =
-        qt.with(keyboard, keyboard, keyboard, QCoreApplication::applicationDirPath().toStdString());
-    app::ProgramState program;
-    app::Options_Form main(services, program);
-    bar::Top_Bar bar(services, program, main);
-    main.setTopBar(bar);
-    view::FormWindow mainWindow(main, view::WindowStyle::Frameless, qt.windows);
-    view::FormWindow barWindow(bar, view::WindowStyle::FloatingBar, qt.windows);
+    platform::qt::WindowRegistry windows;
+    const platform::ProgramServices qt = platform::createLinuxServices(
+        {}, windows, QCoreApplication::applicationDirPath().toStdString());
+    app::Program program(keyboard.keyboardOn(qt.services()));
+    app::Options_Form& main = program.mainForm;
+    view::FormWindow mainWindow(main, view::WindowStyle::Frameless, windows);
+    view::FormWindow barWindow(program.topBar, view::WindowStyle::FloatingBar, windows);
     main.Form_Load();
     if (!QTest::qWaitFor([&] { return mainWindow.isVisible(); }) ||
         !QTest::qWaitForWindowExposed(&mainWindow)) {

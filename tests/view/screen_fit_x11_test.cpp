@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "app/options_form.h"
-#include "bar/top_bar.h"
+#include "app/program.h"
 #include "platform/fake/fake_system.h"
-#include "platform/qt/qt_services.h"
+#include "platform/linux/linux_backends.h"
+#include "platform/qt/window_registry.h"
 #include "platform/twips.h"
 #include "store/long_verse.h"
 #include "store/verse_channels.h"
@@ -31,8 +31,8 @@ using platform::toPixels;
 // docked above it; keyboard and layouts are the fake's.
 struct ProgramWindows {
     explicit ProgramWindows(const fs::path& programDir)
-        : services(qt.with(fake, fake, fake, programDir)) {
-        main.setTopBar(bar);
+        : qt(platform::createLinuxServices({}, windows, programDir)),
+          services(fake.keyboardOn(qt.services())) {
         main.LongVerseText =
             std::u16string(store::kLongVersePart1) + std::u16string(store::kLongVersePart2);
         main.StartIt.setVisible(false);
@@ -82,14 +82,15 @@ struct ProgramWindows {
         mainWindow.screen()->grabWindow(0).save(dir + QLatin1Char('/') + QLatin1String(name));
     }
 
-    platform::qt::QtServices qt;
+    platform::qt::WindowRegistry windows;
+    platform::ProgramServices qt;
     platform::fake::FakeSystem fake;
     platform::Services services;
-    app::ProgramState program;
-    app::Options_Form main{services, program};
-    bar::Top_Bar bar{services, program, main};
-    FormWindow mainWindow{main, WindowStyle::Frameless, qt.windows};
-    FormWindow barWindow{bar, WindowStyle::FloatingBar, qt.windows};
+    app::Program program{services};
+    app::Options_Form& main = program.mainForm;
+    bar::Top_Bar& bar = program.topBar;
+    FormWindow mainWindow{main, WindowStyle::Frameless, windows};
+    FormWindow barWindow{bar, WindowStyle::FloatingBar, windows};
 };
 
 TEST(ScreenFit, TheLongestVerseIsShownWholeOnTheScreenWithTheBarAboveIt) {

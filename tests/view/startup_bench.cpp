@@ -6,10 +6,10 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 
-#include "app/options_form.h"
-#include "bar/top_bar.h"
+#include "app/program.h"
 #include "platform/fake/fake_system.h"
-#include "platform/qt/qt_services.h"
+#include "platform/linux/linux_backends.h"
+#include "platform/qt/window_registry.h"
 #include "view/form_window.h"
 #include "program/startup_report.h"
 
@@ -18,17 +18,15 @@ namespace {
 
 void BothWindowsDrawn(benchmark::State& state) {
     platform::fake::FakeSystem keyboard;
-    platform::qt::QtServices qt;
-    const platform::Services services = qt.with(keyboard, keyboard, keyboard, SAHIFEX_DATA_DIR);
+    platform::qt::WindowRegistry windows;
+    const platform::ProgramServices qt = platform::createLinuxServices({}, windows, SAHIFEX_DATA_DIR);
+    const platform::Services services = keyboard.keyboardOn(qt.services());
     long residentAfter = 0;
     for (auto _ : state) {
-        app::ProgramState program;
-        app::Options_Form main(services, program);
-        bar::Top_Bar bar(services, program, main);
-        main.setTopBar(bar);
-        FormWindow mainWindow(main, WindowStyle::Frameless, qt.windows);
-        FormWindow barWindow(bar, WindowStyle::FloatingBar, qt.windows);
-        main.Form_Load();
+        app::Program program(services);
+        FormWindow mainWindow(program.mainForm, WindowStyle::Frameless, windows);
+        FormWindow barWindow(program.topBar, WindowStyle::FloatingBar, windows);
+        program.mainForm.Form_Load();
         auto drawn = [](QWidget& window) {
             return QTest::qWaitFor([&] { return window.isVisible(); }) &&
                    QTest::qWaitForWindowExposed(&window);

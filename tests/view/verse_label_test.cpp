@@ -71,7 +71,8 @@ struct VerseLabel : ::testing::Test {
                                 fakeServices.layouts,   fakeServices.topmost,
                                 fakeServices.messages,  metrics,
                                 fakeServices.loop,      fakeServices.screen,
-                                fakeServices.autostart, fakeServices.programDir};
+                                fakeServices.autostart, fakeServices.foregroundWindow,
+                                fakeServices.singleInstance, fakeServices.programDir};
     app::ProgramState program;
     app::Options_Form form{services, program};
     platform::qt::WindowRegistry windows;

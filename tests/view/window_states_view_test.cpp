@@ -8,7 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/qt/program_font.h"
-#include "platform/qt/qt_services.h"
+#include "app/program.h"
+#include "platform/fake/fake_system.h"
+#include "platform/qt/qt_text_metrics.h"
+#include "platform/qt/window_registry.h"
 #include "support/window_walk.h"
 #include "view/form_window.h"
 
@@ -20,21 +23,23 @@ struct DrawnWindows {
     DrawnWindows() {
         platform::Services fakes = fake.services(SAHIFEX_DATA_DIR);
         services.emplace(platform::Services{fakes.clipboard, fakes.keystrokes, fakes.layouts,
-                                            fakes.topmost, fakes.messages, qt.metrics,
+                                            fakes.topmost, fakes.messages, metrics,
                                             fakes.loop, fakes.screen, fakes.autostart,
+                                            fakes.foregroundWindow, fakes.singleInstance,
                                             fakes.programDir});
-        main.emplace(*services, program);
-        bar.emplace(*services, program, *main);
-        main->setTopBar(*bar);
-        mainWindow.emplace(*main, WindowStyle::Frameless, qt.windows);
-        barWindow.emplace(*bar, WindowStyle::FloatingBar, qt.windows);
+        program.emplace(*services);
+        main = &program->mainForm;
+        bar = &program->topBar;
+        mainWindow.emplace(*main, WindowStyle::Frameless, windows);
+        barWindow.emplace(*bar, WindowStyle::FloatingBar, windows);
     }
     platform::fake::FakeSystem fake;
-    platform::qt::QtServices qt;
+    platform::qt::QtTextMetrics metrics;
+    platform::qt::WindowRegistry windows;
     std::optional<platform::Services> services;
-    app::ProgramState program;
-    std::optional<app::Options_Form> main;
-    std::optional<bar::Top_Bar> bar;
+    std::optional<app::Program> program;
+    app::Options_Form* main = nullptr;
+    bar::Top_Bar* bar = nullptr;
     std::optional<FormWindow> mainWindow;
     std::optional<FormWindow> barWindow;
 };

@@ -9,7 +9,10 @@
 
 #include <optional>
 
+#include "app/program.h"
+#include "platform/fake/fake_system.h"
 #include "platform/win32/win32_text_metrics.h"
+#include "platform/win32/window_registry.h"
 #include "support/window_walk.h"
 #include "view_win32/form_window.h"
 
@@ -21,10 +24,11 @@ struct MeasuredWindows {
         platform::Services fakes = fake.services(SAHIFEX_DATA_DIR);
         services.emplace(platform::Services{fakes.clipboard, fakes.keystrokes, fakes.layouts,
                                             fakes.topmost, fakes.messages, metrics, fakes.loop,
-                                            fakes.screen, fakes.autostart, fakes.programDir});
-        main.emplace(*services, program);
-        bar.emplace(*services, program, *main);
-        main->setTopBar(*bar);
+                                            fakes.screen, fakes.autostart, fakes.foregroundWindow,
+                                            fakes.singleInstance, fakes.programDir});
+        program.emplace(*services);
+        main = &program->mainForm;
+        bar = &program->topBar;
         mainWindow.emplace(*main, WindowStyle::Frameless, windows);
         barWindow.emplace(*bar, WindowStyle::FloatingBar, windows);
     }
@@ -32,9 +36,9 @@ struct MeasuredWindows {
     platform::win32::Win32TextMetrics metrics;
     platform::win32::WindowRegistry windows;
     std::optional<platform::Services> services;
-    app::ProgramState program;
-    std::optional<app::Options_Form> main;
-    std::optional<bar::Top_Bar> bar;
+    std::optional<app::Program> program;
+    app::Options_Form* main = nullptr;
+    bar::Top_Bar* bar = nullptr;
     std::optional<FormWindow> mainWindow;
     std::optional<FormWindow> barWindow;
 };

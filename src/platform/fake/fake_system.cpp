@@ -11,8 +11,15 @@ namespace sahifex::platform::fake {
 FakeSystem::FakeSystem() = default;
 
 Services FakeSystem::services(std::filesystem::path programDir) {
-    return Services{*this, *this, *this, *this, *this,
-                    *this, *this, *this, *this, std::move(programDir)};
+    return Services{*this, *this, *this, *this, *this, *this,
+                    *this, *this, *this, *this, *this, std::move(programDir)};
+}
+
+Services FakeSystem::keyboardOn(const Services& others) {
+    return Services{others.clipboard, *this,          *this,
+                    others.topmost,   others.messages, others.metrics,
+                    others.loop,      others.screen,   *this,
+                    others.foregroundWindow, others.singleInstance, others.programDir};
 }
 
 std::string FakeSystem::logLine() const {
@@ -171,5 +178,14 @@ void FakeSystem::advance(int ms) {
     }
     nowMs = end;
 }
+
+int FakeSystem::run() {
+    log.push_back("run");
+    return 0;
+}
+
+void FakeSystem::remember() { log.push_back("remember"); }
+
+void FakeSystem::handBack() { log.push_back("hand back"); }
 
 } // namespace sahifex::platform::fake

@@ -23,11 +23,16 @@ class FakeSystem : public Clipboard,
                    public forms::TextMetrics,
                    public EventLoop,
                    public Screen,
-                   public Autostart {
+                   public Autostart,
+                   public ForegroundWindow,
+                   public SingleInstance {
 public:
     FakeSystem();
 
     Services services(std::filesystem::path programDir = {});
+    // The other services with this fake's keys, layouts and autostart: the paste is
+    // recorded, not sent, and the desktop's layout and session stay as they are.
+    Services keyboardOn(const Services& others);
 
     // ---- the log
     std::vector<std::string> log;
@@ -81,6 +86,7 @@ public:
     void yield() override;
     void attach(forms::Timer& timer) override;
     void exitNow() override;
+    int run() override; // logs "run": tests drive the loop by advance and yields
     // Runs fn at the yield with this number (counted from 1 over the whole run).
     void atYield(int number, std::function<void()> fn);
     // Runs fn at every yield.
@@ -104,6 +110,18 @@ public:
     // ---- autostart: logs "autostart:on" or "autostart:off"
     bool setEnabled(bool enabled) override;
     bool autostartWritable = true;
+
+    // ---- foreground window: logs "remember" and "hand back"
+    void remember() override;
+    void handBack() override;
+
+    // ---- single instance
+    bool claim() override { return !anotherCopyRuns; }
+    bool anotherCopyRuns = false;
+    // A later start of the program asks this copy to come forward.
+    void secondStart() {
+        if (onSecondStart) onSecondStart();
+    }
 
 private:
     // Changes counted so far, and the text last counted: a test may also assign

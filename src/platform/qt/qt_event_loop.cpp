@@ -46,4 +46,6 @@ void QtEventLoop::attach(forms::Timer& timer) {
 
 void QtEventLoop::exitNow() { exitProgram_(); }
 
+int QtEventLoop::run() { return QCoreApplication::exec(); }
+
 } // namespace sahifex::platform::qt

@@ -21,6 +21,7 @@ public:
     void yield() override;
     void attach(forms::Timer& timer) override;
     void exitNow() override;
+    int run() override; // the QApplication's loop
 
 private:
     std::function<void()> exitProgram_;

@@ -23,8 +23,8 @@ public:
     // Runs before the program ends (the clipboard hands over its promised text).
     std::function<void()> beforeExit;
 
-    // The program's loop: runs until WM_QUIT, returns its code.
-    int run();
+    // Runs until WM_QUIT, returns its code.
+    int run() override;
 
 private:
     bool handle(UINT message, WPARAM, LPARAM, LRESULT& result);

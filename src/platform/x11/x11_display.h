@@ -10,6 +10,11 @@
 
 namespace sahifex::platform::x11 {
 
+// Whether the program can open its windows on X11, asked before the toolkit's
+// application object is made: "" when it can, else what is wrong. Makes Qt use its xcb
+// platform unless another one was asked for.
+std::string displayProblem();
+
 // The Xlib display of Qt's connection; nullptr, with the reason in error, when the
 // program does not run on an X11 display.
 Display* qtDisplay(std::string& error);

@@ -3,9 +3,9 @@
 #include <X11/Xlib.h>
 #include <cstdlib>
 
-#include "platform/native_backends.h"
+#include "platform/x11/x11_display.h"
 
-namespace sahifex::platform {
+namespace sahifex::platform::x11 {
 
 std::string displayProblem() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -22,4 +22,4 @@ std::string displayProblem() {
     return {};
 }
 
-} // namespace sahifex::platform
+} // namespace sahifex::platform::x11

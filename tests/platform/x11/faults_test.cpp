@@ -1,5 +1,6 @@
 // Displays the backends cannot work on: each ends in a clear message and a failure
-// result, never a crash or a hang. Each case runs x11_probe in an X session of its own.
+// result, never a crash or a hang, and only the service the display lacks gets its
+// stand-in. Each case runs x11_probe in an X session of its own.
 
 #include "platform/x11/x11_test_support.h"
 
@@ -18,13 +19,19 @@ CommandResult probe(const std::string& sessionOptions, const std::string& env,
 TEST(Faults, ADisplayWithEverythingMakesTheBackends) {
     auto result = probe("", "", "channel");
     EXPECT_EQ(result.status, 0) << result.out;
-    EXPECT_NE(result.out.find("backends ready"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("keystrokes: display, layouts: display, foreground: display, "
+                              "single instance: display\nbackends ready"),
+              std::string::npos)
+        << result.out;
 }
 
 TEST(Faults, NoXTestIsAClearFailure) {
     auto result = probe("--xvfb-arg -extension --xvfb-arg XTEST", "", "channel");
     EXPECT_EQ(result.status, 2) << result.out;
     EXPECT_NE(result.out.find("has no XTest extension"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("keystrokes: stand-in, layouts: display, foreground: display"),
+              std::string::npos)
+        << result.out;
 }
 
 // Xvfb cannot run without XKB; Xlib's XKB_DISABLE makes this client see none.
@@ -32,6 +39,9 @@ TEST(Faults, NoXkbIsAClearFailure) {
     auto result = probe("--layouts none", "XKB_DISABLE=1", "channel");
     EXPECT_EQ(result.status, 2) << result.out;
     EXPECT_NE(result.out.find("has no XKB extension"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("keystrokes: display, layouts: stand-in, foreground: display"),
+              std::string::npos)
+        << result.out;
 }
 
 TEST(Faults, ADisplayThatGoesAwayEndsWithAMessage) {

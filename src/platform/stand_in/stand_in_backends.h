@@ -1,7 +1,7 @@
 #pragma once
-// What the program uses when the keyboard backends of the display cannot be had: it
-// goes on running (search, clipboard, tracking), and says on stderr why no verse is
-// pasted and no layout switched.
+// The backends a desktop gets when it cannot offer the real ones: the program goes on
+// running (search, clipboard, tracking), and says on stderr why no verse is pasted and
+// no layout switched.
 
 #include <string>
 
@@ -9,10 +9,11 @@
 #include "platform/foreground_window.h"
 #include "platform/keyboard_layouts.h"
 #include "platform/keystrokes.h"
+#include "platform/single_instance.h"
 
-namespace sahifex::program {
+namespace sahifex::platform::stand_in {
 
-class StandInKeyboardLayouts : public platform::KeyboardLayouts {
+class StandInKeyboardLayouts : public KeyboardLayouts {
 public:
     explicit StandInKeyboardLayouts(std::string reason);
     std::string activeLayoutName() override { return {}; }
@@ -22,7 +23,7 @@ private:
     std::string reason_;
 };
 
-class StandInKeystrokes : public platform::Keystrokes {
+class StandInKeystrokes : public Keystrokes {
 public:
     explicit StandInKeystrokes(std::string reason);
     bool sendKeysAndWait(const std::string& keys) override;
@@ -32,16 +33,22 @@ private:
 };
 
 // Without a foreground-window backend the focus stays where the window system puts it.
-class StandInForegroundWindow : public platform::ForegroundWindow {
+class StandInForegroundWindow : public ForegroundWindow {
 public:
     void remember() override {}
     void handBack() override {}
 };
 
 // Without an autostart backend the option cannot take effect, and says so.
-class StandInAutostart : public platform::Autostart {
+class StandInAutostart : public Autostart {
 public:
     bool setEnabled(bool) override { return false; }
 };
 
-} // namespace sahifex::program
+// Where no other copy can be found, this one runs: a second start is a second copy.
+class StandInSingleInstance : public SingleInstance {
+public:
+    bool claim() override { return true; }
+};
+
+} // namespace sahifex::platform::stand_in

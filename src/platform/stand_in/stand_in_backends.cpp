@@ -1,8 +1,8 @@
-#include "program/stand_in_backends.h"
+#include "platform/stand_in/stand_in_backends.h"
 
 #include <cstdio>
 
-namespace sahifex::program {
+namespace sahifex::platform::stand_in {
 
 StandInKeyboardLayouts::StandInKeyboardLayouts(std::string reason) : reason_(std::move(reason)) {
     std::fprintf(stderr, "sahifex: keyboard layouts cannot be switched: %s\n", reason_.c_str());
@@ -21,4 +21,4 @@ bool StandInKeystrokes::sendKeysAndWait(const std::string& keys) {
     return false;
 }
 
-} // namespace sahifex::program
+} // namespace sahifex::platform::stand_in
