@@ -1,6 +1,6 @@
 #pragma once
 // The platform services of the program: handed to the forms through their constructors,
-// and to the view and the program for what they do around the forms.
+// and to the program, which wires what lies around them (a second start, the focus).
 
 #include <filesystem>
 
