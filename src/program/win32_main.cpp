@@ -10,11 +10,11 @@
 using namespace sahifex;
 
 int main() {
+    view_win32::PictureSupport pictures;
     platform::win32::WindowRegistry windows;
     const platform::ProgramServices services = platform::win32::createWin32Services(windows);
     if (!services.singleInstance->claim()) return 0; // the running copy comes forward
 
-    view_win32::PictureSupport pictures;
     app::Program program(services.services());
     view_win32::FormWindow mainWindow(program.mainForm, view_win32::WindowStyle::Frameless, windows);
     view_win32::FormWindow barWindow(program.topBar, view_win32::WindowStyle::FloatingBar, windows);
