@@ -68,7 +68,7 @@ TEST_P(WindowStatesDrawn, EveryControlIsWholeAndApartInEveryState) {
                                               .arg(shots).arg(width).arg(height)
                                               .arg(QString::fromStdString(state)));
         },
-        &w.qt.metrics);
+        &w.metrics);
     EXPECT_GT(shown, 15);
     EXPECT_EQ(faults, testing::StateFaults{});
 }
