@@ -1,4 +1,5 @@
 #include "e2e_session.h"
+#include "support/editor_environment.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -50,9 +51,7 @@ E2eSession::E2eSession(const std::string& editorText, bool openFirstEditor) {
     env_["XDG_CACHE_HOME"] = home / "cache";
     // A Wayland session's socket lies in the runtime folder.
     if (!std::getenv("WAYLAND_DISPLAY")) env_["XDG_RUNTIME_DIR"] = "";
-    env_["GSETTINGS_BACKEND"] = "memory"; // no dconf, no first-run state
-    env_["NO_AT_BRIDGE"] = "1";
-    env_["DBUS_SESSION_BUS_ADDRESS"] = ""; // no running mousepad to hand the file to
+    keepEditorToItself(env_, dir_.string());
     env_["QT_QPA_PLATFORM"] = "xcb";
     env_["LANG"] = "C.UTF-8";
 

@@ -1,4 +1,5 @@
 #include "wayland_desktop.h"
+#include "support/editor_environment.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -126,9 +127,7 @@ WaylandEditor::WaylandEditor(Kind kind, const std::filesystem::path& file,
     std::ofstream(file_, std::ios::binary) << text;
     Environment env = currentEnvironment();
     env["GDK_BACKEND"] = kind == Kind::Native ? "wayland" : "x11";
-    env["NO_AT_BRIDGE"] = "1";
-    env["GSETTINGS_BACKEND"] = "memory";       // no dconf, no first-run state
-    env["DBUS_SESSION_BUS_ADDRESS"] = "";      // no running mousepad to hand the file to
+    keepEditorToItself(env, file_.string() + ".home");
     env["LANG"] = "C.UTF-8";
     const std::filesystem::path home = file_.string() + ".home";
     std::filesystem::create_directories(home);

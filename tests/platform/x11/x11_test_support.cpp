@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/x11/x11_test_support.h"
+#include "support/editor_environment.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -110,9 +111,7 @@ Mousepad::Mousepad() {
     env["XDG_CONFIG_HOME"] = dir_ / "config";
     env["XDG_DATA_HOME"] = dir_ / "data";
     env["XDG_CACHE_HOME"] = dir_ / "cache";
-    env["GSETTINGS_BACKEND"] = "memory";
-    env["NO_AT_BRIDGE"] = "1";
-    env.erase("DBUS_SESSION_BUS_ADDRESS"); // no other mousepad to hand the file to
+    keepEditorToItself(env, dir_.string());
     std::vector<std::string> pairs;
     for (auto& [name, value] : env) pairs.push_back(name + "=" + value);
     std::vector<char*> envp;
