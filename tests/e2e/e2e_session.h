@@ -35,6 +35,9 @@ public:
     // The user's configuration folder in the scene's fresh home ($XDG_CONFIG_HOME).
     std::filesystem::path configDir() const { return dir_ / "home" / "config"; }
 
+    // Sets a variable of the program's environment (and of editors opened after).
+    void setEnvironment(const std::string& name, const std::string& value) { env_[name] = value; }
+
     // Starts the program and waits until both its windows are shown.
     void startProgram();
     pid_t programPid() const { return program_->pid(); }
