@@ -5,27 +5,51 @@
 
 namespace sahifex::view {
 
-PictureWidget::PictureWidget(QWidget* parent) : QFrame(parent) {
-    renderer_.setAspectRatioMode(Qt::KeepAspectRatio);
+PictureWidget::PictureWidget(QWidget* parent) : QFrame(parent) {}
+
+namespace {
+
+// Each picture is parsed once, when it is first shown.
+QSvgRenderer* rendererFor(const QString& name) {
+    static QHash<QString, QSvgRenderer*> renderers;
+    QSvgRenderer*& renderer = renderers[name];
+    if (!renderer) {
+        renderer = new QSvgRenderer;
+        if (!renderer->load(name))
+            std::fprintf(stderr, "sahifex: no picture %s\n", name.toUtf8().constData());
+        renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    return renderer;
 }
+
+} // namespace
 
 void PictureWidget::setPicture(const QString& name) {
     if (name == name_) return;
     name_ = name;
-    if (name.isEmpty()) {
-        renderer_.load(QByteArray());
-    } else if (!renderer_.load(name)) {
-        std::fprintf(stderr, "sahifex: no picture %s\n", name.toUtf8().constData());
-    }
-    renderer_.setAspectRatioMode(Qt::KeepAspectRatio);
+    renderer_ = name.isEmpty() ? nullptr : rendererFor(name);
     update();
 }
 
-void PictureWidget::paintEvent(QPaintEvent* event) {
-    if (renderer_.isValid()) {
-        QPainter painter(this);
+const QPixmap& PictureWidget::drawn(const QSize& size, qreal pixelRatio) {
+    QPixmap& pixmap = drawn_[name_];
+    if (pixmap.isNull() || pixmap.deviceIndependentSize().toSize() != size ||
+        pixmap.devicePixelRatio() != pixelRatio) {
+        pixmap = QPixmap(size * pixelRatio);
+        pixmap.setDevicePixelRatio(pixelRatio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
-        renderer_.render(&painter, QRectF(contentsRect()));
+        renderer_->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    return pixmap;
+}
+
+void PictureWidget::paintEvent(QPaintEvent* event) {
+    const QRect area = contentsRect();
+    if (hasPicture() && !area.isEmpty()) {
+        QPainter painter(this);
+        painter.drawPixmap(area.topLeft(), drawn(area.size(), devicePixelRatioF()));
     }
     QFrame::paintEvent(event);
 }

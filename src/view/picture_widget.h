@@ -4,6 +4,8 @@
 // widgets on top of it.
 
 #include <QFrame>
+#include <QHash>
+#include <QPixmap>
 #include <QSvgRenderer>
 
 namespace sahifex::view {
@@ -15,14 +17,19 @@ public:
     void setPicture(const QString& name);
     const QString& picture() const { return name_; }
     // Whether the picture could be drawn (false for "" and for a name without a picture).
-    bool hasPicture() const { return renderer_.isValid(); }
+    bool hasPicture() const { return renderer_ && renderer_->isValid(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The pictures drawn at the widget's size, by name: a picture shown again (the bar's
+    // eye blinks each tick of the tracking timer) is copied, not parsed and drawn anew.
+    const QPixmap& drawn(const QSize& size, qreal pixelRatio);
+
     QString name_;
-    QSvgRenderer renderer_;
+    QSvgRenderer* renderer_ = nullptr; // shared by every widget showing the picture
+    QHash<QString, QPixmap> drawn_;
 };
 
 // The outline of a rectangle; the mouse passes through it.

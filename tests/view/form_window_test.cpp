@@ -66,6 +66,35 @@ TEST_F(FormWindowTest, AnImageDrawsItsPictureResourceOrNone) {
     EXPECT_FALSE(image->hasPicture());
 }
 
+// The rows and columns of the widget that the picture paints.
+QRect paintedArea(QWidget& widget) {
+    const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    QRect painted;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0 && image.pixel(x, y) != image.pixel(0, 0))
+                painted |= QRect(x, y, 1, 1);
+    return painted;
+}
+
+// A picture shown again, or in a widget that was resized, is drawn as it is now.
+TEST_F(FormWindowTest, APictureFollowsTheWidgetsSizeAndItsChanges) {
+    PictureWidget picture(nullptr);
+    picture.resize(40, 40);
+    picture.setPicture(QStringLiteral(":/pictures/send.svg"));
+    const QImage small = picture.grab().toImage();
+    const QRect smallArea = paintedArea(picture);
+    picture.resize(120, 120);
+    const QRect largeArea = paintedArea(picture);
+    EXPECT_GT(largeArea.width(), 2 * smallArea.width());
+    const QImage large = picture.grab().toImage();
+    picture.setPicture(QStringLiteral(":/pictures/onn.svg"));
+    EXPECT_NE(picture.grab().toImage(), large);
+    picture.resize(40, 40);
+    picture.setPicture(QStringLiteral(":/pictures/send.svg"));
+    EXPECT_EQ(picture.grab().toImage(), small);
+}
+
 TEST_F(FormWindowTest, AFramedWindowsRectangleIncludesTheFrame) {
     // The window itself: the form's rectangle is the outer one, the frame included.
     const QMargins frame = window.windowHandle()->frameMargins();
