@@ -21,12 +21,7 @@ namespace {
 // The windows on the fakes, but measured and drawn by Qt.
 struct DrawnWindows {
     DrawnWindows() {
-        platform::Services fakes = fake.services(SAHIFEX_DATA_DIR);
-        services.emplace(platform::Services{fakes.clipboard, fakes.keystrokes, fakes.layouts,
-                                            fakes.topmost, fakes.messages, metrics,
-                                            fakes.loop, fakes.screen, fakes.autostart,
-                                            fakes.foregroundWindow, fakes.singleInstance,
-                                            fakes.programDir});
+        services.emplace(fake.servicesMeasuredBy(metrics, SAHIFEX_DATA_DIR));
         program.emplace(*services);
         main = &program->mainForm;
         bar = &program->topBar;

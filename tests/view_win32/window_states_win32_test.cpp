@@ -21,11 +21,7 @@ namespace {
 
 struct MeasuredWindows {
     MeasuredWindows() {
-        platform::Services fakes = fake.services(SAHIFEX_DATA_DIR);
-        services.emplace(platform::Services{fakes.clipboard, fakes.keystrokes, fakes.layouts,
-                                            fakes.topmost, fakes.messages, metrics, fakes.loop,
-                                            fakes.screen, fakes.autostart, fakes.foregroundWindow,
-                                            fakes.singleInstance, fakes.programDir});
+        services.emplace(fake.servicesMeasuredBy(metrics, SAHIFEX_DATA_DIR));
         program.emplace(*services);
         main = &program->mainForm;
         bar = &program->topBar;

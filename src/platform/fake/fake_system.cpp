@@ -15,6 +15,12 @@ Services FakeSystem::services(std::filesystem::path programDir) {
                     *this, *this, *this, *this, *this, std::move(programDir)};
 }
 
+Services FakeSystem::servicesMeasuredBy(forms::TextMetrics& metrics,
+                                        std::filesystem::path programDir) {
+    return Services{*this, *this, *this, *this, *this, metrics,
+                    *this, *this, *this, *this, *this, std::move(programDir)};
+}
+
 Services FakeSystem::keyboardOn(const Services& others) {
     return Services{others.clipboard, *this,          *this,
                     others.topmost,   others.messages, others.metrics,
