@@ -51,9 +51,11 @@ std::optional<std::vector<std::u16string>> parseCheckedSettings(std::string_view
     const std::string_view lineEnd = lastEnd == std::string_view::npos ? bytes : bytes.substr(lastEnd + 1);
     if (!lineEnd.empty() && lineEnd != "\n" && lineEnd != "\r\n") return std::nullopt;
     std::vector<std::u16string> items = parseSettings(bytes);
-    const bool countSaved = items.size() == kSettingsItemCount ||
-                            items.size() == kSettingsItemCount + kEarlierAddedItemCount ||
-                            items.size() >= kCheckedItems;
+    const bool countSaved =
+        items.size() >= kCheckedItems ||
+        std::ranges::any_of(kEarlierAddedItemCounts, [&](int added) {
+            return items.size() == static_cast<size_t>(kSettingsItemCount + added);
+        });
     if (!countSaved) return std::nullopt;
     for (size_t i = 0; i < std::min(items.size(), kCheckedItems); ++i) {
         const bool wellFormed = i < kFirstSize        ? isPositionItem(items[i])

@@ -2,6 +2,7 @@
 // The settings file's format: one line in Windows-1256, ended by CR LF, of items each
 // followed by "*". Pure: bytes in, items out; items in, bytes out.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,9 +14,10 @@ namespace sahifex::settings {
 inline constexpr int kSettingsItemCount = 11;
 // The options added since, each a check box's item, written together after the eleven.
 inline constexpr int kAddedItemCount = 5;
-// The added items a save wrote before the later options: such a file loads with the later
-// ones at their defaults. No save ever wrote any other count below all the added ones.
-inline constexpr int kEarlierAddedItemCount = 2;
+// How many added items the saves before the latest options wrote (none: the eleven alone).
+// Such a file loads with the later options at their defaults. No save ever wrote any other
+// count below all the added ones; an option added later puts today's count in this list.
+inline constexpr std::array<int, 2> kEarlierAddedItemCounts{0, 2};
 
 // Each "*" ends one item; what follows the last "*" (the line end) is no item.
 std::vector<std::u16string> parseSettings(std::string_view bytes);

@@ -253,10 +253,7 @@ struct Watching : sahifex::platform::Keystrokes {
 TEST(SendingMoment, EnterPastesWithTheBlinkPhaseSetAndTheSearchBoxEmpty) {
     sahifex::platform::fake::FakeSystem fake;
     Watching watching(fake);
-    auto s = fake.services();
-    sahifex::platform::Services services{s.clipboard, watching, s.layouts, s.topmost,
-                                         s.messages, s.metrics, s.loop, s.screen, s.autostart,
-                                         s.foregroundWindow, s.singleInstance, s.programDir};
+    sahifex::platform::Services services = fake.servicesWith(watching);
     sahifex::app::ProgramState program;
     sahifex::app::Options_Form form(services, program);
     form.List1.AddItem(kPlain255 + u" 255");

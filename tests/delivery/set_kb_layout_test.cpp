@@ -32,10 +32,7 @@ TEST_F(AppFixture, SetKbLayoutFailsWhenTheLayoutCannotBeRead) {
         std::string activeLayoutName() override { return ""; }
         void loadAndActivate(const std::string&) override { ++loads; }
     } unreadable;
-    sahifex::platform::Services s = fake.services(SAHIFEX_DATA_DIR);
-    sahifex::platform::Services withUnreadable{s.clipboard, s.keystrokes, unreadable, s.topmost,
-                                               s.messages, s.metrics, s.loop, s.screen, s.autostart,
-                                               s.foregroundWindow, s.singleInstance, s.programDir};
+    sahifex::platform::Services withUnreadable = fake.servicesWith(unreadable, SAHIFEX_DATA_DIR);
     sahifex::app::ProgramState state;
     sahifex::app::Options_Form form(withUnreadable, state);
     EXPECT_FALSE(form.SetKbLayout("00000409"));

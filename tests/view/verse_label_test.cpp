@@ -66,13 +66,7 @@ struct VerseLabel : ::testing::Test {
 
     platform::fake::FakeSystem fake;
     platform::qt::QtTextMetrics metrics;
-    platform::Services fakeServices = fake.services(SAHIFEX_DATA_DIR);
-    platform::Services services{fakeServices.clipboard, fakeServices.keystrokes,
-                                fakeServices.layouts,   fakeServices.topmost,
-                                fakeServices.messages,  metrics,
-                                fakeServices.loop,      fakeServices.screen,
-                                fakeServices.autostart, fakeServices.foregroundWindow,
-                                fakeServices.singleInstance, fakeServices.programDir};
+    platform::Services services = fake.servicesMeasuredBy(metrics, SAHIFEX_DATA_DIR);
     app::ProgramState program;
     app::Options_Form form{services, program};
     platform::qt::WindowRegistry windows;

@@ -21,6 +21,16 @@ Services FakeSystem::servicesMeasuredBy(forms::TextMetrics& metrics,
                     *this, *this, *this, *this, *this, std::move(programDir)};
 }
 
+Services FakeSystem::servicesWith(Keystrokes& keystrokes, std::filesystem::path programDir) {
+    return Services{*this, keystrokes, *this, *this, *this, *this,
+                    *this, *this, *this, *this, *this, std::move(programDir)};
+}
+
+Services FakeSystem::servicesWith(KeyboardLayouts& layouts, std::filesystem::path programDir) {
+    return Services{*this, *this, layouts, *this, *this, *this,
+                    *this, *this, *this, *this, *this, std::move(programDir)};
+}
+
 Services FakeSystem::keyboardOn(const Services& others) {
     return Services{others.clipboard, *this,          *this,
                     others.topmost,   others.messages, others.metrics,

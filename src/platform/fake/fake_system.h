@@ -32,6 +32,9 @@ public:
     Services services(std::filesystem::path programDir = {});
     // Every service recorded here but the text measures, which a view's own metrics give.
     Services servicesMeasuredBy(forms::TextMetrics& metrics, std::filesystem::path programDir);
+    // Every service recorded here but the one given, which a test supplies itself.
+    Services servicesWith(Keystrokes& keystrokes, std::filesystem::path programDir = {});
+    Services servicesWith(KeyboardLayouts& layouts, std::filesystem::path programDir = {});
     // The other services with this fake's keys, layouts and autostart: the paste is
     // recorded, not sent, and the desktop's layout and session stay as they are.
     Services keyboardOn(const Services& others);

@@ -39,7 +39,7 @@ struct Layouts : ::testing::Test {
 
     // The main window on the fake platform, with the real layouts.
     app::Options_Form& mainWindow() {
-        services.emplace(platform::Services{fake, fake, counting, fake, fake, fake, fake, fake, fake, fake, fake, {}});
+        services.emplace(fake.servicesWith(counting));
         form.emplace(*services, program);
         return *form;
     }
