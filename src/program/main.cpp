@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/program.h"
+#include "app/settings_place.h"
 #include "platform/linux/linux_backends.h"
 #include "platform/qt/program_font.h"
 #include "platform/qt/window_registry.h"
@@ -37,9 +38,10 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtWords);
 
     platform::qt::WindowRegistry windows;
+    const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
     const platform::ProgramServices services = platform::createLinuxServices(
-        platform::LinuxSession::ofThisProgram(), windows,
-        QCoreApplication::applicationDirPath().toStdString());
+        platform::LinuxSession::ofThisProgram(), windows, programDir,
+        app::settingsFilePath(programDir).parent_path());
     // A second start (a launcher clicked twice) brings the running copy forward and ends.
     if (!services.singleInstance->claim()) return 0;
 

@@ -41,7 +41,8 @@ namespace {
 // The session, and what the picks made so far that later picks build on. Each pick
 // tries the session's backends in turn; the first that can be had serves.
 struct Picking {
-    explicit Picking(const LinuxSession& session) : session(session) {
+    Picking(const LinuxSession& session, std::filesystem::path settingsFolder)
+        : session(session), settingsFolder(std::move(settingsFolder)) {
         std::string ignored;
         if (session.x11) display = x11::qtDisplay(ignored);
 #if SAHIFEX_WAYLAND_SERVICES
@@ -65,6 +66,7 @@ struct Picking {
     }
 
     const LinuxSession& session;
+    const std::filesystem::path settingsFolder;
     Display* display = nullptr; // Qt's X connection
     std::string waylandProblems;
 #if SAHIFEX_WAYLAND_SERVICES
@@ -94,9 +96,16 @@ void pickKeystrokes(Picking& picking, ProgramServices& services) {
         Display* display = picking.display;
         auto foreground = wayland::pickForegroundWindow(
             [display] { return x11::focusInProgramWindow(display); });
+        // The portal's consent is kept beside the settings, and asked after our sentence.
+        wayland::PortalConsent portal;
+        if (!picking.settingsFolder.empty())
+            portal.tokenFile = picking.settingsFolder / "remote-desktop-consent";
+        portal.explain = [messages = services.messages.get()] {
+            messages->showOk(wayland::kWhyPasteKeys, u"صحيفة");
+        };
         if (auto keystrokes =
                 wayland::pickKeystrokes(picking.compositor, picking.waylandClipboard, *foreground,
-                                        display, picking.waylandProblems)) {
+                                        display, std::move(portal), picking.waylandProblems)) {
             services.foregroundWindow = std::move(foreground);
             services.keystrokes = std::move(keystrokes);
             return;
@@ -142,14 +151,15 @@ std::unique_ptr<Autostart> pickAutostart() {
 } // namespace
 
 ProgramServices createLinuxServices(const LinuxSession& session, qt::WindowRegistry& windows,
-                                    std::filesystem::path programDir) {
-    Picking picking(session);
+                                    std::filesystem::path programDir,
+                                    std::filesystem::path settingsFolder) {
+    Picking picking(session, std::move(settingsFolder));
     ProgramServices services;
+    services.messages = std::make_unique<qt::QtMessageBox>(); // a key route may ask through it
     services.clipboard = pickClipboard(picking);
     pickKeystrokes(picking, services);
     services.layouts = pickLayouts(picking, *services.keystrokes);
     services.topmost = std::make_unique<qt::QtTopmost>(windows);
-    services.messages = std::make_unique<qt::QtMessageBox>();
     services.metrics = std::make_unique<qt::QtTextMetrics>();
     services.loop = std::make_unique<qt::QtEventLoop>();
     services.screen = std::make_unique<qt::QtScreen>();

@@ -33,8 +33,11 @@ std::string displayProblem();
 
 // Every service of the program, each picked for the session. Needs the QApplication;
 // the view registers its windows in `windows`, where the topmost service finds them.
-// Why a backend could not be had is said on stderr.
+// Why a backend could not be had is said on stderr. settingsFolder: where the program
+// keeps what a backend must remember between runs (a desktop's consent); empty: nothing
+// is kept.
 ProgramServices createLinuxServices(const LinuxSession& session, qt::WindowRegistry& windows,
-                                    std::filesystem::path programDir);
+                                    std::filesystem::path programDir,
+                                    std::filesystem::path settingsFolder = {});
 
 } // namespace sahifex::platform

@@ -122,6 +122,7 @@ public:
         return key == keys::kV && x11::pressControlV(display_);
     }
     bool byKeyCodes() const override { return false; }
+    bool reachesWaylandPrograms() const override { return false; }
 
 private:
     _XDisplay* display_;

@@ -23,12 +23,18 @@ public:
     virtual ~KeyRoute() = default;
     // For the program's report: which way the keys go.
     virtual const char* name() const = 0;
+    // Makes the route ready to press keys, before the program hands the focus back: a
+    // route may have to ask the desktop first (and the person, once). False when no
+    // keys can be sent.
+    virtual bool prepare() { return true; }
     // Presses Control, then the key, and releases both; false when the keys could not
     // be sent.
     virtual bool pressWithControl(uint32_t key) = 0;
     bool pressControlV() { return pressWithControl(keys::kV); }
     // Whether the keys go by the route's own key codes, whatever layout is active.
     virtual bool byKeyCodes() const { return true; }
+    // Whether the keys reach native Wayland programs, not only XWayland ones.
+    virtual bool reachesWaylandPrograms() const { return true; }
 };
 
 // A virtual keyboard (wlroots compositors): made once and kept for the program's life,

@@ -11,6 +11,8 @@ WaylandKeystrokes::WaylandKeystrokes(WaylandClipboard& clipboard, ForegroundWind
 bool WaylandKeystrokes::sendKeysAndWait(const std::string& keys) {
     lastFetchDelayMs_ = -1;
     if (keys != "^v") return false;
+    // Before the hand-back: a desktop's consent dialog may take the focus first.
+    if (!route_->prepare()) return false;
     foreground_.handBack();
 
     qt::PasteWait wait;

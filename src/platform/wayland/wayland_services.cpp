@@ -54,15 +54,20 @@ std::unique_ptr<ForegroundWindow> pickForegroundWindow(std::function<bool()> pro
 std::unique_ptr<Keystrokes> pickKeystrokes(std::shared_ptr<WaylandConnection> connection,
                                            WaylandClipboard* clipboard,
                                            ForegroundWindow& foreground, _XDisplay* xDisplay,
-                                           std::string& problems) {
+                                           PortalConsent portal, std::string& problems) {
     if (!connection || !clipboard) return nullptr;
     std::string virtualKeyboard, fakeInput;
     std::unique_ptr<KeyRoute> route = virtualKeyboardRoute(connection, virtualKeyboard);
-    if (!route) route = fakeInputRoute(connection, fakeInput);
-    if (!route && xDisplay) {
-        route = xtestRoute(xDisplay);
-        addProblem(problems, "the paste reaches XWayland editors only: " + virtualKeyboard +
-                                 ", and " + fakeInput);
+    if (!route) {
+        route = fakeInputRoute(connection, fakeInput);
+        if (!route && xDisplay) {
+            route = xtestRoute(xDisplay);
+            addProblem(problems, "without the RemoteDesktop portal the paste reaches XWayland "
+                                 "editors only: " + virtualKeyboard + ", and " + fakeInput);
+        }
+        // The portal, where there is one, decides at the first paste whether it comes
+        // before the route found here; a bus without it answers at once.
+        route = portalRouteBefore(std::move(route), std::move(portal));
     }
     if (!route) return nullptr;
     std::fprintf(stderr, "sahifex: on Wayland, the paste keys go by %s\n", route->name());

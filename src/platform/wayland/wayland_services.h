@@ -12,6 +12,7 @@
 #include "platform/foreground_window.h"
 #include "platform/keyboard_layouts.h"
 #include "platform/keystrokes.h"
+#include "platform/wayland/portal_key_route.h"
 
 struct _XDisplay;
 
@@ -31,11 +32,13 @@ std::unique_ptr<WaylandClipboard> pickClipboard(std::shared_ptr<WaylandConnectio
 // programHasFocus: whether a window of the program has the keyboard focus.
 std::unique_ptr<ForegroundWindow> pickForegroundWindow(std::function<bool()> programHasFocus);
 // Needs the Wayland clipboard: the editor's fetch of its text says the paste arrived.
-// xDisplay, for XTest when the compositor offers no key route: XWayland editors only.
+// The keys go by the first route the desktop offers: a virtual keyboard; the RemoteDesktop
+// portal where it remembers the consent (portal: what it needs); KWin's fake input; the
+// portal that asks at each start; XTest on xDisplay (XWayland editors only).
 std::unique_ptr<Keystrokes> pickKeystrokes(std::shared_ptr<WaylandConnection> connection,
                                            WaylandClipboard* clipboard,
                                            ForegroundWindow& foreground, _XDisplay* xDisplay,
-                                           std::string& problems);
+                                           PortalConsent portal, std::string& problems);
 // Where the keys go by key codes the layout is never switched: there is no Wayland
 // interface for it, and the paste does not need it. nullptr where the keys need the X
 // layouts (XTest).
