@@ -2,6 +2,8 @@
 // (GDK_BACKEND=wayland) and on XWayland.
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QRasterWindow>
 
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 #include <unistd.h>
 
 #include "platform/wayland/key_routes.h"
+#include "platform/wayland/portal_key_route.h"
 #include "platform/wayland/wayland_clipboard.h"
 #include "platform/wayland/wayland_connection.h"
 #include "platform/wayland/wayland_foreground_window.h"
@@ -108,6 +111,38 @@ TEST_F(WaylandServices, VersePastesByteExactIntoAnXWaylandEditor) {
     ASSERT_TRUE(clipboard->setText(kVerse));
     EXPECT_TRUE(paste->sendKeysAndWait("^v"));
     EXPECT_EQ(savedAfterChange(editor, ""), utf8(kVerse));
+}
+
+// The desktop's own RemoteDesktop portal (xdg-desktop-portal with its KDE backend, which
+// presses the keys by KWin's fake input) on the session's bus.
+TEST_F(WaylandServices, VersePastesByteExactIntoNativeEditorByTheDesktopsPortal) {
+    if (sahifex::e2e::compositorName() != "kwin") GTEST_SKIP() << "the portal's backend is KDE's";
+    auto env = sahifex::e2e::currentEnvironment();
+    env["XDG_CURRENT_DESKTOP"] = "KDE";
+    env["QT_QPA_PLATFORM"] = "wayland";
+    sahifex::e2e::Process backend({"/usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde"},
+                                  env, dir / "portal-kde.log");
+    sahifex::e2e::Process portal({"/usr/libexec/xdg-desktop-portal", "--replace"}, env,
+                                 dir / "portal.log");
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    ASSERT_TRUE(serveEventsUntil([&] {
+        return bus.interface()->isServiceRegistered(QStringLiteral("org.freedesktop.portal.Desktop"));
+    }, std::chrono::seconds(10)));
+    WaylandEditor editor(WaylandEditor::Kind::Native, dir / "portal.txt", "");
+    ASSERT_TRUE(editor.waitForFocus());
+
+    std::string error;
+    Display* display = sahifex::platform::x11::qtDisplay(error);
+    foreground = std::make_unique<WaylandForegroundWindow>(
+        [display] { return sahifex::platform::x11::focusInProgramWindow(display); });
+    int explained = 0;
+    auto byPortal = std::make_unique<PortalKeyRoute>(
+        bus, PortalConsent{dir / "consent", [&] { ++explained; }}, nullptr);
+    WaylandKeystrokes paste(*clipboard, *foreground, std::move(byPortal));
+    ASSERT_TRUE(clipboard->setText(kVerse));
+    EXPECT_TRUE(paste.sendKeysAndWait("^v"));
+    EXPECT_EQ(savedAfterChange(editor, ""), utf8(kVerse));
+    EXPECT_EQ(explained, 1); // a version 1 portal: asked at the start, nothing kept
 }
 
 TEST_F(WaylandServices, EditorThatNeverFetchesMakesThePasteFalseAndKeepsTheVerse) {
