@@ -21,6 +21,7 @@
 #include "platform/wayland/wayland_clipboard.h"
 #include "platform/wayland/wayland_connection.h"
 #include "platform/wayland/wayland_services.h"
+#include "platform/wayland/mutter_clipboard.h"
 #endif
 // Xlib's macros (Status, Bool) come after every Qt header.
 #include "platform/x11/x11_display.h"
@@ -72,6 +73,7 @@ struct Picking {
 #if SAHIFEX_WAYLAND_SERVICES
     std::shared_ptr<wayland::WaylandConnection> compositor;
     wayland::WaylandClipboard* waylandClipboard = nullptr; // when it was picked
+    wayland::MutterClipboard* mutterClipboard = nullptr; // when it was picked
 #endif
 };
 
@@ -82,6 +84,11 @@ std::unique_ptr<Clipboard> pickClipboard(Picking& picking) {
         picking.waylandClipboard = clipboard.get();
         return clipboard;
     }
+    if (picking.compositor)
+        if (auto clipboard = wayland::pickMutterClipboard(picking.waylandProblems)) {
+            picking.mutterClipboard = clipboard.get();
+            return clipboard;
+        }
 #endif
     if (picking.session.x11)
         if (auto clipboard = x11::X11Clipboard::create(why)) return clipboard;
@@ -92,6 +99,16 @@ std::unique_ptr<Clipboard> pickClipboard(Picking& picking) {
 // through the foreground window of their own display system.
 void pickKeystrokes(Picking& picking, ProgramServices& services) {
 #if SAHIFEX_WAYLAND_SERVICES
+    if (picking.mutterClipboard) {
+        // mutter hands the focus to a native window a moment after ours hid.
+        Display* display = picking.display;
+        services.foregroundWindow = wayland::pickForegroundWindow([display] {
+            return x11::focusInProgramWindow(display) || x11::activeWindowInProgram(display);
+        });
+        services.keystrokes =
+            wayland::pickMutterKeystrokes(*picking.mutterClipboard, *services.foregroundWindow);
+        return;
+    }
     if (picking.waylandClipboard) {
         Display* display = picking.display;
         auto foreground = wayland::pickForegroundWindow(

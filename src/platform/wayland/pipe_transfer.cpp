@@ -64,13 +64,13 @@ void PipeReader::finish(bool ended) {
     if (done) done(ended ? bytes_ : std::string(), ended);
 }
 
-PipeWriter::PipeWriter(int fd, std::string bytes, int giveUpMs, QObject* parent)
-    : QObject(parent), fd_(fd), bytes_(std::move(bytes)),
+PipeWriter::PipeWriter(int fd, std::string bytes, int giveUpMs, QObject* parent, Done done)
+    : QObject(parent), fd_(fd), bytes_(std::move(bytes)), done_(std::move(done)),
       notifier_(new QSocketNotifier(fd, QSocketNotifier::Write, this)) {
     makeNonBlocking(fd_);
     connect(notifier_, &QSocketNotifier::activated, this, [this] { writeSome(); });
     giveUp_.setSingleShot(true);
-    connect(&giveUp_, &QTimer::timeout, this, [this] { deleteLater(); });
+    connect(&giveUp_, &QTimer::timeout, this, [this] { finish(false); });
     giveUp_.start(giveUpMs);
     writeSome();
 }
@@ -90,10 +90,16 @@ void PipeWriter::writeSome() {
         if (count < 0 && errno == EAGAIN) return; // the notifier says when there is room
         break; // the reader went away
     }
+    finish(written_ == bytes_.size());
+}
+
+void PipeWriter::finish(bool written) {
     notifier_->setEnabled(false);
+    giveUp_.stop();
     close(fd_);
     fd_ = -1;
     deleteLater();
+    if (Done done = std::move(done_)) done(written);
 }
 
 } // namespace sahifex::platform::wayland

@@ -34,17 +34,21 @@ private:
     QTimer giveUp_;
 };
 
-// Writes the bytes, then closes the fd; gives up after giveUpMs. Deletes itself.
+// Writes the bytes, then closes the fd; gives up after giveUpMs. Then done(whether every
+// byte was written), when given. Deletes itself.
 class PipeWriter : public QObject {
 public:
-    PipeWriter(int fd, std::string bytes, int giveUpMs, QObject* parent);
+    using Done = std::function<void(bool written)>;
+    PipeWriter(int fd, std::string bytes, int giveUpMs, QObject* parent, Done done = nullptr);
     ~PipeWriter() override;
 
 private:
     void writeSome();
+    void finish(bool written);
 
     int fd_;
     std::string bytes_;
+    Done done_;
     size_t written_ = 0;
     QSocketNotifier* notifier_;
     QTimer giveUp_;

@@ -9,43 +9,19 @@
 #include <unistd.h>
 
 #include "platform/handler_guard.h"
+#include "platform/wayland/clipboard_text.h"
 #include "platform/wayland/pipe_transfer.h"
 
 namespace sahifex::platform::wayland {
 
 namespace {
 
-// The text types, in the order a read asks for them; each is UTF-8 in practice.
-constexpr const char* kTextTypes[] = {"text/plain;charset=utf-8", "UTF8_STRING",
-                                      "text/plain;charset=UTF-8", "text/plain", "TEXT",
-                                      "STRING"};
 // Offered beside the text types, so that this clipboard knows its own selection when the
 // compositor announces it: one type for each clipboard object of each process.
 std::string ownType() {
     static int clipboards = 0;
     return "application/x-sahifex-own-text-" + std::to_string(getpid()) + "-" +
            std::to_string(++clipboards);
-}
-// How long an editor may take to take the text it asked for.
-constexpr int kWriteGiveUpMs = 2000;
-
-bool isTextType(const std::string& type) {
-    return std::find(std::begin(kTextTypes), std::end(kTextTypes), type) != std::end(kTextTypes);
-}
-
-// The bytes up to the last whole UTF-8 character: a read cut at the limit may end inside one.
-std::string wholeCharacters(std::string bytes) {
-    size_t start = bytes.size();
-    while (start > 0 && (static_cast<unsigned char>(bytes[start - 1]) & 0xC0) == 0x80) --start;
-    if (start == 0) return bytes;
-    const auto lead = static_cast<unsigned char>(bytes[start - 1]);
-    const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if (bytes.size() - (start - 1) < length) bytes.resize(start - 1);
-    return bytes;
-}
-
-std::u16string fromUtf8(const std::string& bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdU16String();
 }
 
 } // namespace
@@ -154,9 +130,7 @@ void WaylandClipboard::startRead(wl_proxy* offer, const std::string& mimeType) {
 }
 
 void WaylandClipboard::readEnded(const std::string& utf8) {
-    const std::u16string text = fromUtf8(wholeCharacters(utf8));
-    known_ = utf8.size() >= kReadLimitBytes || isTooLongClipboardText(text) ? tooLongClipboardText()
-                                                                           : text;
+    known_ = receivedText(utf8);
     if (onTextRead) onTextRead();
     QTimer::singleShot(0, this, [this] { runHandler([this] { notifyChanged(); }); });
 }

@@ -5,8 +5,7 @@
 //
 // Nothing here waits for another program: a read is started when the compositor
 // announces a new selection and runs on the event loop; text() returns the text last
-// received. A read that gets no end within a second is given up, and a text is read
-// only up to kReadLimitBytes: past that it is no word to search for. The program's own
+// received. A read is bounded in time and length (clipboard_text.h). The program's own
 // selection is known by a type of its own among the offered ones.
 
 #include <QObject>
@@ -17,19 +16,15 @@
 #include <vector>
 
 #include "platform/clipboard.h"
+#include "platform/wayland/paste_source.h"
 #include "platform/wayland/wayland_connection.h"
 
 namespace sahifex::platform::wayland {
 
 class PipeReader;
 
-class WaylandClipboard : public QObject, public Clipboard {
+class WaylandClipboard : public QObject, public Clipboard, public PasteSource {
 public:
-    static constexpr size_t kReadLimitBytes = 8 * 1024;
-    // A read that reaches the limit was cut: longer than any text read, in UTF-8.
-    static_assert(kReadLimitBytes > 3 * kLongestClipboardText);
-    static constexpr int kReadGiveUpMs = 1000;
-
     // nullptr, with the reason in error, when the compositor offers no data-control.
     static std::unique_ptr<WaylandClipboard> create(
         std::shared_ptr<WaylandConnection> connection, std::string& error);
@@ -42,12 +37,7 @@ public:
     std::u16string text() override;
     std::uint64_t changeCount() override { return changes_; }
 
-    // Whether the clipboard still holds the text of the last setText.
-    bool holdsOwnText() const { return ownSource_ != nullptr; }
-    // Called each time another program fetches the text of the last setText.
-    std::function<void()> onTextFetched;
-    // Called when another program takes the clipboard from the text of the last setText.
-    std::function<void()> onOwnTextLost;
+    bool holdsOwnText() const override { return ownSource_ != nullptr; }
     // Called each time a read of another program's text ends (for the tests).
     std::function<void()> onTextRead;
 

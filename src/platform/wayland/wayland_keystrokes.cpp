@@ -4,7 +4,7 @@
 
 namespace sahifex::platform::wayland {
 
-WaylandKeystrokes::WaylandKeystrokes(WaylandClipboard& clipboard, ForegroundWindow& foreground,
+WaylandKeystrokes::WaylandKeystrokes(PasteSource& clipboard, ForegroundWindow& foreground,
                                      std::unique_ptr<KeyRoute> route)
     : clipboard_(clipboard), foreground_(foreground), route_(std::move(route)) {}
 

@@ -1,8 +1,9 @@
 #pragma once
-// The paste keystroke on a Wayland session: the text is on the clipboard by data-control
-// (WaylandClipboard), Ctrl+V goes by the first key route the desktop offers, and the
-// wait for the editor's fetch of the text (the data source's send event) follows the
-// paste policy of every backend. True, as on X11, only when the editor took the text.
+// The paste keystroke on a Wayland session: the text is on the clipboard (by data-control,
+// or mutter's remote desktop), Ctrl+V goes by the first key route the desktop offers, and
+// the wait for the editor's fetch of the text (the data source's send event, or mutter's
+// selection transfer) follows the paste policy of every backend. True, as on X11, only
+// when the editor took the text.
 
 #include <memory>
 #include <string>
@@ -10,13 +11,13 @@
 #include "platform/foreground_window.h"
 #include "platform/keystrokes.h"
 #include "platform/wayland/key_routes.h"
-#include "platform/wayland/wayland_clipboard.h"
+#include "platform/wayland/paste_source.h"
 
 namespace sahifex::platform::wayland {
 
 class WaylandKeystrokes : public Keystrokes {
 public:
-    WaylandKeystrokes(WaylandClipboard& clipboard, ForegroundWindow& foreground,
+    WaylandKeystrokes(PasteSource& clipboard, ForegroundWindow& foreground,
                       std::unique_ptr<KeyRoute> route);
 
     // Sends "^v" and waits on the event loop until the text was fetched; any other keys
@@ -30,7 +31,7 @@ public:
     double lastFetchDelayMs() const { return lastFetchDelayMs_; }
 
 private:
-    WaylandClipboard& clipboard_;
+    PasteSource& clipboard_;
     ForegroundWindow& foreground_;
     std::unique_ptr<KeyRoute> route_;
     double lastFetchDelayMs_ = -1;

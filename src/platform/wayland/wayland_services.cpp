@@ -9,6 +9,8 @@
 #include "platform/wayland/wayland_connection.h"
 #include "platform/wayland/wayland_foreground_window.h"
 #include "platform/wayland/wayland_keystrokes.h"
+#include "platform/wayland/mutter_clipboard.h"
+#include "platform/wayland/mutter_key_route.h"
 
 namespace sahifex::platform::wayland {
 
@@ -72,6 +74,23 @@ std::unique_ptr<Keystrokes> pickKeystrokes(std::shared_ptr<WaylandConnection> co
     if (!route) return nullptr;
     std::fprintf(stderr, "sahifex: on Wayland, the paste keys go by %s\n", route->name());
     return std::make_unique<WaylandKeystrokes>(*clipboard, foreground, std::move(route));
+}
+
+std::unique_ptr<MutterClipboard> pickMutterClipboard(std::string& problems) {
+    const std::string whyNot = MutterSession::whyNotOffered();
+    if (!whyNot.empty()) {
+        addProblem(problems, whyNot);
+        return nullptr;
+    }
+    return std::make_unique<MutterClipboard>(MutterSession::start());
+}
+
+std::unique_ptr<Keystrokes> pickMutterKeystrokes(MutterClipboard& clipboard,
+                                                 ForegroundWindow& foreground) {
+    std::unique_ptr<KeyRoute> route = mutterKeyRoute(clipboard.session());
+    std::fprintf(stderr, "sahifex: on Wayland, the clipboard and the paste keys go by %s\n",
+                 route->name());
+    return std::make_unique<WaylandKeystrokes>(clipboard, foreground, std::move(route));
 }
 
 std::unique_ptr<KeyboardLayouts> pickKeyboardLayouts(const Keystrokes* keystrokes) {

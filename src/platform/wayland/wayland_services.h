@@ -20,6 +20,7 @@ namespace sahifex::platform::wayland {
 
 class WaylandConnection;
 class WaylandClipboard;
+class MutterClipboard;
 
 // Whether the program runs in a Wayland session.
 bool onWaylandSession();
@@ -39,6 +40,12 @@ std::unique_ptr<Keystrokes> pickKeystrokes(std::shared_ptr<WaylandConnection> co
                                            WaylandClipboard* clipboard,
                                            ForegroundWindow& foreground, _XDisplay* xDisplay,
                                            PortalConsent portal, std::string& problems);
+// On GNOME, whose mutter offers no data-control: the clipboard by mutter's remote desktop
+// session, where it is on the session bus.
+std::unique_ptr<MutterClipboard> pickMutterClipboard(std::string& problems);
+// Ctrl+V by key codes on the clipboard's own session.
+std::unique_ptr<Keystrokes> pickMutterKeystrokes(MutterClipboard& clipboard,
+                                                 ForegroundWindow& foreground);
 // Where the keys go by key codes the layout is never switched: there is no Wayland
 // interface for it, and the paste does not need it. nullptr where the keys need the X
 // layouts (XTest).

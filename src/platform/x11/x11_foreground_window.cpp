@@ -193,6 +193,13 @@ bool focusInProgramWindow(Display* display) {
     return selfOrAncestor(display, focus, [&](Window w) { return ours.count(w) > 0; });
 }
 
+bool activeWindowInProgram(Display* display) {
+    const Window active = activeWindow(display);
+    if (active == None || active == PointerRoot) return false;
+    const std::set<Window> ours = programWindows();
+    return selfOrAncestor(display, active, [&](Window w) { return ours.count(w) > 0; });
+}
+
 bool X11ForegroundWindow::isOwnWindow(unsigned long window) {
     if (isOwnWindow_) return isOwnWindow_(window);
     const std::set<Window> ours = programWindows();

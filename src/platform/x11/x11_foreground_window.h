@@ -25,6 +25,10 @@ namespace sahifex::platform::x11 {
 
 // Whether the X input focus lies in one of this process's windows.
 bool focusInProgramWindow(_XDisplay* display);
+// Whether the window manager's active window (or the focus, without one) is one of this
+// process's windows. The X focus leaves a window as it hides; a window manager names the
+// next active one only once it has given it the focus.
+bool activeWindowInProgram(_XDisplay* display);
 
 class X11ForegroundWindow : public ForegroundWindow, private QAbstractNativeEventFilter {
 public:
