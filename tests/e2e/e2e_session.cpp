@@ -52,6 +52,10 @@ E2eSession::E2eSession(const std::string& editorText, bool openFirstEditor) {
     // A Wayland session's socket lies in the runtime folder.
     if (!std::getenv("WAYLAND_DISPLAY")) env_["XDG_RUNTIME_DIR"] = "";
     keepEditorToItself(env_, dir_.string());
+    // On Wayland the program reaches the desktop's services on the session's bus (mutter's
+    // remote desktop on GNOME), as on a desktop.
+    if (const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS"); bus && std::getenv("WAYLAND_DISPLAY"))
+        env_["DBUS_SESSION_BUS_ADDRESS"] = bus;
     env_["QT_QPA_PLATFORM"] = "xcb";
     env_["LANG"] = "C.UTF-8";
 

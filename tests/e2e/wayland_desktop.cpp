@@ -124,6 +124,17 @@ void focusWindowTitled(const std::string& part, bool skipToolWindows) {
         // The window type is known of XWayland windows only.
         run({"swaymsg", "[title=\"" + part + "\"" +
                             (skipToolWindows ? " window_type=\"normal\"" : "") + "] focus"});
+    } else if (compositorName() == "mutter") {
+        // mutter takes no word from another program on the focus of a native window: it
+        // gets it when the X window that had it is minimized. X windows are activated as
+        // a pager activates them (the bar, never managed, is passed over by mutter).
+        if (!nativeWindowTitle.empty() && part.find(nativeWindowTitle) != std::string::npos) {
+            run({"xdotool", "getactivewindow", "windowminimize"});
+            return;
+        }
+        std::istringstream windows(run({"xdotool", "search", "--name", part}).out);
+        for (std::string window; std::getline(windows, window);)
+            run({"xdotool", "windowactivate", window});
     } else {
         runKwinScript("\"\"", "for (const c of workspace.clientList())\n"
                                "    if (c.caption.indexOf(\"" + part + "\") >= 0 && (" +
