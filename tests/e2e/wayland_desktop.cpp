@@ -174,4 +174,27 @@ bool WaylandEditor::waitForFocus(std::chrono::milliseconds limit) {
 
 std::string WaylandEditor::savedText() const { return fileText(file_); }
 
+KdePortal::KdePortal(const std::filesystem::path& logDir) {
+    Environment env = currentEnvironment();
+    env["XDG_CURRENT_DESKTOP"] = "KDE";
+    env["QT_QPA_PLATFORM"] = "wayland";
+    backend_ = std::make_unique<Process>(
+        std::vector<std::string>{"/usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde"}, env,
+        logDir / "portal-kde.log");
+    portal_ = std::make_unique<Process>(
+        std::vector<std::string>{"/usr/libexec/xdg-desktop-portal", "--replace"}, env,
+        logDir / "portal.log");
+}
+
+bool KdePortal::waitUntilOffered() {
+    return waitUntil(
+        [] {
+            return run({"gdbus", "call", "--session", "--dest", "org.freedesktop.DBus",
+                        "--object-path", "/org/freedesktop/DBus", "--method",
+                        "org.freedesktop.DBus.NameHasOwner", "org.freedesktop.portal.Desktop"})
+                       .out.find("true") != std::string::npos;
+        },
+        std::chrono::seconds(10), std::chrono::milliseconds(100));
+}
+
 } // namespace sahifex::e2e

@@ -16,6 +16,7 @@
 #include "platform/wayland/mutter_clipboard.h"
 #include "platform/wayland/mutter_key_route.h"
 #include "platform/wayland/wayland_connection.h"
+#include "support/temp_folder.h"
 #include "wayland_desktop.h"
 
 namespace sahifex::e2e {
@@ -66,8 +67,9 @@ protected:
     }
 
     // A native editor with the text, then the program, which takes the focus; tracking on
-    // when asked (a settings file starts it).
-    void startScene(const std::string& editorText, bool tracking = false) {
+    // when asked (a settings file starts it); on the session's bus when asked (the
+    // desktop's portal is there).
+    void startScene(const std::string& editorText, bool tracking = false, bool onSessionBus = false) {
         scene = std::make_unique<E2eSession>("", false);
         // mutter tells no program which window has the focus: there the editor has it once
         // its text, selected and copied, arrives. The selection stays: a paste replaces it.
@@ -81,6 +83,8 @@ protected:
         if (tracking)
             std::ofstream(scene->programDir() / "Sahifex.ini", std::ios::binary)
                 << "0*0*16*12*0*0*0*0*1*1*0*\r\n";
+        if (onSessionBus)
+            scene->setEnvironment("DBUS_SESSION_BUS_ADDRESS", std::getenv("DBUS_SESSION_BUS_ADDRESS"));
         scene->startProgram();
         fetchesBefore_ = fetches_.count;
     }
@@ -230,6 +234,33 @@ TEST_F(WaylandDesktop, AnEditorThatNeverFetchesBringsTheWindowBackWithTheNotice)
     const bool toldTheUser = waitUntil([&] { return scene->mainWindowShown(); }, kStepLimit);
     kill(editor->pid(), SIGCONT);
     EXPECT_TRUE(toldTheUser) << "the window comes back with the notice";
+}
+
+TEST_F(WaylandDesktop, WhereOnlyTheDesktopsPortalReachesTheEditorTheProgramSaysWhyThenPastes) {
+    if (compositorName() != "kwin") GTEST_SKIP() << "the portal's backend is KDE's";
+    const testing::TempFolder logs("portal");
+    KdePortal portal(logs.path());
+    ASSERT_TRUE(portal.waitUntilOffered());
+    // The program from a folder KWin grants no fake input, as one unpacked by hand: only
+    // the portal reaches the native editor.
+    const std::string granted = std::getenv("WAYLAND_SESSION_PROGRAM_DIR");
+    unsetenv("WAYLAND_SESSION_PROGRAM_DIR");
+    startScene("", false, true);
+    setenv("WAYLAND_SESSION_PROGRAM_DIR", granted.c_str(), 1);
+    // The program says why it asks, in a box of its own over its window, as it starts;
+    // the user accepts, and the desktop grants.
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            const WindowId focused = focusWindow();
+            // KWin tells the box from the window of the same title by a number after it.
+            return focused != 0 && focused != scene->mainWindow() &&
+                   focusedWindowTitle().rfind("صحيفة", 0) == 0;
+        },
+        kStepLimit))
+        << "the program says why it asks";
+    pressKeys("Return");
+    searchFor("الصمد");
+    EXPECT_EQ(editorTextAfterChange(), verseWith("الصمد", 1));
 }
 
 TEST_F(WaylandDesktop, AReferenceCopiedInTheNativeEditorPastesTheNextVerse) {

@@ -1,6 +1,7 @@
 #include "platform/wayland/portal_key_route.h"
 
 #include <QSaveFile>
+#include <QTimer>
 
 #include <cstdio>
 #include <fstream>
@@ -42,6 +43,14 @@ PortalKeyRoute::PortalKeyRoute(QDBusConnection bus, PortalConsent consent,
     : portal_(std::move(bus), bounds), consent_(std::move(consent)), next_(std::move(next)) {
     name_ = "the RemoteDesktop portal";
     if (next_) name_ += std::string(" (else ") + next_->name() + ")";
+    // The session starts with the program, while its window is in front: our sentence and
+    // the desktop's dialog then come before any paste, never between the hidden window
+    // and the keys.
+    QTimer::singleShot(0, &portal_, [this] {
+        startingWithProgram_ = true;
+        prepare();
+        startingWithProgram_ = false;
+    });
 }
 
 PortalKeyRoute::Choice PortalKeyRoute::choose() {
@@ -64,7 +73,9 @@ bool PortalKeyRoute::startPortal() {
     // Without a kept consent the desktop shows its dialog: the person hears why first.
     // The start comes once in a run: granted, refused or unanswered, it is not asked again.
     auto explain = [&] {
-        if (kept.empty() && consent_.explain) consent_.explain();
+        if (!kept.empty()) return;
+        askedNow_ = true;
+        if (consent_.explain) consent_.explain();
     };
     QString token;
     switch (portal_.start(QString::fromStdString(kept), explain, token)) {
@@ -91,6 +102,7 @@ bool PortalKeyRoute::startPortal() {
 bool PortalKeyRoute::prepare() {
     if (preparing_) return false; // a paste while the first one waits for the consent
     preparing_ = true;
+    askedNow_ = false;
     bool ready = false;
     for (bool decided = false; !decided;) {
         decided = true;
@@ -104,7 +116,10 @@ bool PortalKeyRoute::prepare() {
             if (portal_.closedByDesktop()) {
                 refused_ = true; // the person stopped the session
             } else if (portal_.started() || startPortal()) {
-                ready = true;
+                // Asked in the middle of a paste (a paste came before the start with the
+                // program was over), the focus moved to and fro: keys now could reach the
+                // editor without their Control. This verse stays on the clipboard.
+                ready = !askedNow_ || startingWithProgram_;
             } else {
                 decided = false; // refused, or the next route when it did not answer
             }

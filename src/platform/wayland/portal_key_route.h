@@ -3,7 +3,7 @@
 // by what the portal asks of the person: from version 2 on it remembers the consent (a
 // restore token, kept in a file), so it comes before the desktop's own routes; a version 1
 // portal asks at each start of the program, so it serves only where no other route
-// reaches native programs. The session starts at the first paste, after the program has
+// reaches native programs. The session starts with the program, after the program has
 // said why it asks; a refusal is kept for the program's life (no keys by any route: the
 // person said no), a portal that does not answer leaves the keys to the next route.
 
@@ -59,6 +59,8 @@ private:
     bool portalUnavailable_ = false;
     bool refused_ = false;
     bool preparing_ = false;
+    bool startingWithProgram_ = false;
+    bool askedNow_ = false; // the person was asked in this prepare
 };
 
 } // namespace sahifex::platform::wayland
