@@ -67,9 +67,8 @@ protected:
     }
 
     // A native editor with the text, then the program, which takes the focus; tracking on
-    // when asked (a settings file starts it); on the session's bus when asked (the
-    // desktop's portal is there).
-    void startScene(const std::string& editorText, bool tracking = false, bool onSessionBus = false) {
+    // when asked (a settings file starts it).
+    void startScene(const std::string& editorText, bool tracking = false) {
         scene = std::make_unique<E2eSession>("", false);
         // mutter tells no program which window has the focus: there the editor has it once
         // its text, selected and copied, arrives. The selection stays: a paste replaces it.
@@ -83,8 +82,6 @@ protected:
         if (tracking)
             std::ofstream(scene->programDir() / "Sahifex.ini", std::ios::binary)
                 << "0*0*16*12*0*0*0*0*1*1*0*\r\n";
-        if (onSessionBus)
-            scene->setEnvironment("DBUS_SESSION_BUS_ADDRESS", std::getenv("DBUS_SESSION_BUS_ADDRESS"));
         scene->startProgram();
         fetchesBefore_ = fetches_.count;
     }
@@ -245,7 +242,7 @@ TEST_F(WaylandDesktop, WhereOnlyTheDesktopsPortalReachesTheEditorTheProgramSaysW
     // the portal reaches the native editor.
     const std::string granted = std::getenv("WAYLAND_SESSION_PROGRAM_DIR");
     unsetenv("WAYLAND_SESSION_PROGRAM_DIR");
-    startScene("", false, true);
+    startScene("");
     setenv("WAYLAND_SESSION_PROGRAM_DIR", granted.c_str(), 1);
     // The program says why it asks, in a box of its own over its window, as it starts;
     // the user accepts, and the desktop grants.

@@ -95,6 +95,20 @@ std::unique_ptr<Clipboard> pickClipboard(Picking& picking) {
     return std::make_unique<qt::QtClipboard>(); // whatever the toolkit reaches
 }
 
+#if SAHIFEX_WAYLAND_SERVICES
+// What the desktop's RemoteDesktop portal needs: its consent is kept beside the settings,
+// and asked after our sentence.
+wayland::PortalConsent portalConsent(const Picking& picking, ProgramServices& services) {
+    wayland::PortalConsent portal;
+    if (!picking.settingsFolder.empty())
+        portal.tokenFile = picking.settingsFolder / "remote-desktop-consent";
+    portal.explain = [messages = services.messages.get()] {
+        messages->showOk(wayland::kWhyPasteKeys, u"صحيفة");
+    };
+    return portal;
+}
+#endif
+
 // The paste keys and the focus hand-back come as a pair: the keys hand the focus back
 // through the foreground window of their own display system.
 void pickKeystrokes(Picking& picking, ProgramServices& services) {
@@ -105,24 +119,18 @@ void pickKeystrokes(Picking& picking, ProgramServices& services) {
         services.foregroundWindow = wayland::pickForegroundWindow([display] {
             return x11::focusInProgramWindow(display) || x11::activeWindowInProgram(display);
         });
-        services.keystrokes =
-            wayland::pickMutterKeystrokes(*picking.mutterClipboard, *services.foregroundWindow);
+        services.keystrokes = wayland::pickMutterKeystrokes(
+            *picking.mutterClipboard, *services.foregroundWindow, portalConsent(picking, services));
         return;
     }
     if (picking.waylandClipboard) {
         Display* display = picking.display;
         auto foreground = wayland::pickForegroundWindow(
             [display] { return x11::focusInProgramWindow(display); });
-        // The portal's consent is kept beside the settings, and asked after our sentence.
-        wayland::PortalConsent portal;
-        if (!picking.settingsFolder.empty())
-            portal.tokenFile = picking.settingsFolder / "remote-desktop-consent";
-        portal.explain = [messages = services.messages.get()] {
-            messages->showOk(wayland::kWhyPasteKeys, u"صحيفة");
-        };
-        if (auto keystrokes =
-                wayland::pickKeystrokes(picking.compositor, picking.waylandClipboard, *foreground,
-                                        display, std::move(portal), picking.waylandProblems)) {
+        if (auto keystrokes = wayland::pickKeystrokes(picking.compositor, picking.waylandClipboard,
+                                                      *foreground, display,
+                                                      portalConsent(picking, services),
+                                                      picking.waylandProblems)) {
             services.foregroundWindow = std::move(foreground);
             services.keystrokes = std::move(keystrokes);
             return;

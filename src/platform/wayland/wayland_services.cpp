@@ -86,8 +86,10 @@ std::unique_ptr<MutterClipboard> pickMutterClipboard(std::string& problems) {
 }
 
 std::unique_ptr<Keystrokes> pickMutterKeystrokes(MutterClipboard& clipboard,
-                                                 ForegroundWindow& foreground) {
-    std::unique_ptr<KeyRoute> route = mutterKeyRoute(clipboard.session());
+                                                 ForegroundWindow& foreground,
+                                                 PortalConsent portal) {
+    std::unique_ptr<KeyRoute> route =
+        portalRouteBefore(mutterKeyRoute(clipboard.session()), std::move(portal));
     std::fprintf(stderr, "sahifex: on Wayland, the clipboard and the paste keys go by %s\n",
                  route->name());
     return std::make_unique<WaylandKeystrokes>(clipboard, foreground, std::move(route));

@@ -43,9 +43,11 @@ std::unique_ptr<Keystrokes> pickKeystrokes(std::shared_ptr<WaylandConnection> co
 // On GNOME, whose mutter offers no data-control: the clipboard by mutter's remote desktop
 // session, where it is on the session bus.
 std::unique_ptr<MutterClipboard> pickMutterClipboard(std::string& problems);
-// Ctrl+V by key codes on the clipboard's own session.
+// Ctrl+V by key codes on the clipboard's own session; before it the RemoteDesktop portal
+// where it remembers the consent (portal: what it needs).
 std::unique_ptr<Keystrokes> pickMutterKeystrokes(MutterClipboard& clipboard,
-                                                 ForegroundWindow& foreground);
+                                                 ForegroundWindow& foreground,
+                                                 PortalConsent portal);
 // Where the keys go by key codes the layout is never switched: there is no Wayland
 // interface for it, and the paste does not need it. nullptr where the keys need the X
 // layouts (XTest).
