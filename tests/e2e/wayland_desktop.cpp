@@ -109,6 +109,19 @@ bool serveEventsUntil(const std::function<bool()>& done, std::chrono::millisecon
     return true;
 }
 
+bool copiedUntilItArrives(const std::function<void()>& copyAll, platform::Clipboard& clipboard,
+                          const std::u16string& text) {
+    return serveEventsUntil(
+        [&] {
+            const auto before = clipboard.changeCount();
+            copyAll();
+            return serveEventsUntil(
+                [&] { return clipboard.changeCount() > before && clipboard.text() == text; },
+                std::chrono::milliseconds(500));
+        },
+        std::chrono::seconds(10));
+}
+
 std::string compositorName() { return environmentValue("WAYLAND_SESSION_COMPOSITOR"); }
 
 std::string focusedWindowTitle() {

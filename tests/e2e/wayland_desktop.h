@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/clipboard.h"
 #include "process.h"
 
 namespace sahifex::e2e {
@@ -18,8 +19,15 @@ namespace sahifex::e2e {
 bool serveEventsUntil(const std::function<bool()>& done,
                       std::chrono::milliseconds limit = std::chrono::seconds(5));
 
-// "sway" or "kwin", as the session says.
+// "sway", "kwin" or "mutter", as the session says.
 std::string compositorName();
+
+// Copies the focused editor's whole text (copyAll: Ctrl+A, Ctrl+C) until it arrives on the
+// clipboard as a new copy; false when it did not within a few seconds. Under mutter, which
+// tells no program which window has the focus, that is how a test knows a native editor
+// has it. The text stays selected: a paste replaces it.
+bool copiedUntilItArrives(const std::function<void()>& copyAll, platform::Clipboard& clipboard,
+                          const std::u16string& text);
 
 // The title of the window that has the keyboard focus; "" when none has it.
 std::string focusedWindowTitle();

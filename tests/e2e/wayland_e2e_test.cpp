@@ -90,19 +90,9 @@ protected:
 
     // On mutter: selects and copies the editor's text until the copy arrives.
     bool copiedInEditor(const std::string& text) {
-        return waitUntil(
-            [&] {
-                keys();
-                const auto before = copies_->changeCount();
-                copyAllInEditor();
-                return serveEventsUntil(
-                    [&] {
-                        return copies_->changeCount() > before &&
-                               copies_->text() == QString::fromStdString(text).toStdU16String();
-                    },
-                    500ms);
-            },
-            kStepLimit);
+        keys();
+        return copiedUntilItArrives([&] { copyAllInEditor(); }, *copies_,
+                                    QString::fromStdString(text).toStdU16String());
     }
 
     // Types into the program's search box (an XWayland window: XTest reaches it), as a
