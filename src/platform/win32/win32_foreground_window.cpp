@@ -28,17 +28,26 @@ void Win32ForegroundWindow::remember() {
     if (candidate(active)) remembered_ = active;
 }
 
-void Win32ForegroundWindow::handBack() {
+HWND Win32ForegroundWindow::giveBack() {
     HWND active = GetForegroundWindow();
     if (candidate(active)) {
         remembered_ = active; // the user already works there
-        return;
+        return active;
     }
     HWND target = lastActiveOtherWindow();
     if (!target && candidate(remembered_)) target = remembered_;
-    if (!target) return;
+    if (!target) return nullptr;
     remembered_ = target;
     SetForegroundWindow(target);
+    return target;
+}
+
+bool Win32ForegroundWindow::takesKeys(HWND window) {
+    if (!window || GetForegroundWindow() != window) return false;
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) &&
+           thread.hwndFocus != nullptr;
 }
 
 } // namespace sahifex::platform::win32

@@ -1,6 +1,6 @@
 #include "platform/win32/win32_keystrokes.h"
 
-#include <array>
+#include <vector>
 
 #include "platform/paste_policy.h"
 
@@ -29,17 +29,40 @@ void serveSentMessagesFor(std::chrono::milliseconds wait) {
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
+// Waits, serving sent messages, until the editor takes keys after the focus was handed
+// back: the keys would go to our own window otherwise, which has no use for them.
+bool editorTakesKeys(HWND editor) {
+    constexpr std::chrono::milliseconds kFocusWait{400}, kLook{10};
+    const auto until = std::chrono::steady_clock::now() + kFocusWait;
+    while (!Win32ForegroundWindow::takesKeys(editor)) {
+        if (!editor || std::chrono::steady_clock::now() >= until) return false;
+        serveSentMessagesFor(kLook);
+    }
+    return true;
+}
+
+// Ctrl+V. A Shift, Alt or Windows key the user still holds would turn it into another
+// command: each is let go after Ctrl is down (a lone Alt press and release would open
+// the editor's menu).
+std::vector<INPUT> pasteKeys() {
+    std::vector<INPUT> inputs{key(VK_CONTROL, false)};
+    for (WORD held : {VK_LSHIFT, VK_RSHIFT, VK_LMENU, VK_RMENU, VK_LWIN, VK_RWIN})
+        if (GetAsyncKeyState(held) & 0x8000) inputs.push_back(key(held, true));
+    for (INPUT last : {key('V', false), key('V', true), key(VK_CONTROL, true)})
+        inputs.push_back(last);
+    return inputs;
+}
+
 } // namespace
 
 bool Win32Keystrokes::sendKeysAndWait(const std::string& keys) {
     if (keys != "^v") return false;
-    if (foreground_) foreground_->handBack();
+    if (foreground_ && !editorTakesKeys(foreground_->giveBack())) return false;
     // Checked right before the keys: another program that took the clipboard since it was
     // set would have its text pasted in place of ours.
     if (!clipboard_.holdsOurPromise()) return false;
     unsigned requests = clipboard_.renderRequests();
-    std::array<INPUT, 4> inputs{key(VK_CONTROL, false), key('V', false), key('V', true),
-                                key(VK_CONTROL, true)};
+    std::vector<INPUT> inputs = pasteKeys();
     if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
         return false;
 

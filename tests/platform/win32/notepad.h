@@ -27,6 +27,13 @@ private:
     HWND edit_ = nullptr;
 };
 
+// A plain visible window of our own, as the program's windows are to the editor.
+struct OwnWindow {
+    HWND handle = CreateWindowExW(0, L"STATIC", L"sahifex test", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                  100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    ~OwnWindow() { DestroyWindow(handle); }
+};
+
 // Runs the loop's sent and posted messages for a while (the paste's wait serves only
 // sent ones; the tests' own windows need the rest).
 void pumpMessagesFor(int milliseconds);

@@ -13,7 +13,6 @@ namespace sahifex::testing::win32 {
 namespace {
 
 using namespace platform::win32;
-using Clock = std::chrono::steady_clock;
 
 struct Paste : ::testing::Test {
     Win32Clipboard clipboard;
@@ -62,11 +61,29 @@ TEST_F(Paste, AClipboardTakenBeforeTheKeysIsNotPasted) {
     EXPECT_EQ(readAsAnotherProgram(), u"raw");
 }
 
-TEST_F(Paste, WithoutAnEditorTheWaitEndsOnItsBound) {
+// The paste hands the focus back from our window and waits until the editor has taken
+// it: keys sent at once would reach our own window.
+TEST_F(Paste, TheKeysReachTheEditorTheFocusWasHandedBackTo) {
+    Notepad notepad;
+    ASSERT_TRUE(notepad.activate());
+    Win32ForegroundWindow foreground;
+    Win32Keystrokes keystrokes(clipboard, &foreground);
+    const std::u16string verse = u"[اللَّهُ الصَّمَدُ] الإخلاص:2";
+    for (int paste = 0; paste < 3; ++paste) {
+        OwnWindow ours;
+        SetForegroundWindow(ours.handle);
+        pumpMessagesFor(100);
+        ASSERT_EQ(GetForegroundWindow(), ours.handle);
+        EXPECT_TRUE(sendAsTheProgramDoes(keystrokes, verse));
+    }
+    pumpMessagesFor(200);
+    EXPECT_EQ(notepad.text(), verse + verse + verse);
+}
+
+// Nothing takes the text: the paste has failed (the caller tells the user).
+TEST_F(Paste, WithoutAnEditorThePasteFails) {
     Win32Keystrokes keystrokes(clipboard);
-    const auto start = Clock::now();
     EXPECT_FALSE(sendAsTheProgramDoes(keystrokes, u"[نص] الفاتحة:1"));
-    EXPECT_LT(Clock::now() - start, 2 * platform::PastePolicy::kCap) << "the wait is bounded";
 }
 
 } // namespace

@@ -22,13 +22,6 @@ namespace {
 
 using namespace platform::win32;
 
-// A plain visible window of our own.
-struct OwnWindow {
-    HWND handle = CreateWindowExW(0, L"STATIC", L"sahifex test", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                  100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr);
-    ~OwnWindow() { DestroyWindow(handle); }
-};
-
 // The value the session reads at its start, in a key of the test's own.
 std::wstring runValue(const wchar_t* key) {
     wchar_t value[512] = {};
