@@ -73,7 +73,7 @@ void MutterClipboard::clear() {
 }
 
 bool MutterClipboard::setText(const std::u16string& text) {
-    if (session_->state() == MutterSession::State::Failed) return false;
+    if (!session_->ready()) return false; // a failed one is being made anew meanwhile
     owned_ = true;
     keeperFetchDue_ = true;
     ownText_ = text;

@@ -30,7 +30,7 @@ public:
 
     // Forgets the program's text; what mutter holds is left (its keeper would put it back).
     void clear() override;
-    // Asks mutter to make the text the clipboard's; false when the session failed.
+    // Asks mutter to make the text the clipboard's; false while the session is not there.
     bool setText(const std::u16string& text) override;
     std::u16string text() override { return known_; }
     std::uint64_t changeCount() override { return changes_; }

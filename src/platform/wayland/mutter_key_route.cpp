@@ -12,7 +12,7 @@ public:
     // Sent in order on the bus, without waiting for mutter's answers; false while the
     // session is not there to take them.
     bool pressWithControl(uint32_t key) override {
-        if (session_->state() != MutterSession::State::Ready) return false;
+        if (!session_->ready()) return false;
         const std::pair<uint32_t, bool> presses[] = {
             {keys::kLeftControl, true}, {key, true}, {key, false}, {keys::kLeftControl, false}};
         for (const auto& [code, pressed] : presses)

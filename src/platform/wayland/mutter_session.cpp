@@ -43,17 +43,42 @@ std::string MutterSession::whyNotOffered() {
 
 std::shared_ptr<MutterSession> MutterSession::start() {
     std::shared_ptr<MutterSession> session(new MutterSession);
-    MutterSession* self = session.get();
-    self->callNow(kRootPath, kService, "CreateSession", {}, self,
-                  [self](const QDBusMessage& reply) { self->created(reply); });
+    session->create();
     return session;
 }
 
-MutterSession::~MutterSession() {
-    // The session would end with the program's bus connection anyway; a test makes many.
-    if (!path_.isEmpty() && state_ != State::Failed)
-        QDBusConnection::sessionBus().asyncCall(
-            QDBusMessage::createMethodCall(kService, path_, kSessionInterface, "Stop"));
+MutterSession::~MutterSession() { stop(); }
+
+void MutterSession::create() {
+    state_ = State::Starting;
+    problem_.clear();
+    const int generation = ++generation_;
+    callNow(kRootPath, kService, "CreateSession", {}, this,
+            [this, generation](const QDBusMessage& reply) {
+                if (generation == generation_) created(reply);
+            });
+}
+
+// The session would end with the program's bus connection anyway; a test makes many.
+void MutterSession::stop() {
+    if (path_.isEmpty()) return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.asyncCall(QDBusMessage::createMethodCall(kService, path_, kSessionInterface, "Stop"));
+    bus.disconnect(kService, path_, kSessionInterface, "SelectionOwnerChanged", this,
+                   SLOT(selectionOwnerChanged(QVariantMap)));
+    bus.disconnect(kService, path_, kSessionInterface, "SelectionTransfer", this,
+                   SLOT(selectionTransfer(QString, uint)));
+    bus.disconnect(kService, path_, kSessionInterface, "Closed", this, SLOT(closed()));
+    path_.clear();
+}
+
+bool MutterSession::ready() {
+    if (state_ == State::Failed) {
+        // mutter may have been slow for a while only: asked again, in the background.
+        stop();
+        create();
+    }
+    return state_ == State::Ready;
 }
 
 void MutterSession::callNow(const QString& path, const QString& interface, const QString& method,
@@ -98,8 +123,11 @@ void MutterSession::created(const QDBusMessage& reply) {
     bus.connect(kService, path_, kSessionInterface, "SelectionTransfer", this,
                 SLOT(selectionTransfer(QString, uint)));
     bus.connect(kService, path_, kSessionInterface, "Closed", this, SLOT(closed()));
+    const int generation = generation_;
     callNow(path_, kSessionInterface, "Start", {}, this,
-            [this](const QDBusMessage& reply) { started(reply); });
+            [this, generation](const QDBusMessage& reply) {
+                if (generation == generation_) started(reply);
+            });
 }
 
 void MutterSession::started(const QDBusMessage& reply) {
@@ -107,8 +135,10 @@ void MutterSession::started(const QDBusMessage& reply) {
         fail("mutter did not start the remote desktop session: " + errorText(reply));
         return;
     }
+    const int generation = generation_;
     callNow(path_, kSessionInterface, "EnableClipboard", {QVariantMap()}, this,
-            [this](const QDBusMessage& reply) {
+            [this, generation](const QDBusMessage& reply) {
+                if (generation != generation_) return;
                 if (reply.type() != QDBusMessage::ReplyMessage) {
                     fail("mutter did not share its clipboard: " + errorText(reply));
                     return;

@@ -36,12 +36,16 @@ public:
     ~MutterSession() override;
 
     State state() const { return state_; }
+    // Whether the session is there to take calls now. A failed one is made anew, in the
+    // background, for a later call.
+    bool ready();
     // Why the session failed; "" while it did not.
     const std::string& problem() const { return problem_; }
 
     // Calls a method of the session. Calls made while it is starting are sent, in order,
     // once it has started. answered, while context lives, gets mutter's reply, or an
-    // error one when there was none in time or the session failed.
+    // error one when there was none in time or the session failed (one that failed takes
+    // no calls until ready() made it anew).
     using Answered = std::function<void(const QDBusMessage& reply)>;
     void call(const QString& method, const QVariantList& arguments, QObject* context = nullptr,
               Answered answered = nullptr);
@@ -63,6 +67,8 @@ private:
         Answered answered;
     };
     MutterSession() = default;
+    void create();
+    void stop();
     void callNow(const QString& path, const QString& interface, const QString& method,
                  const QVariantList& arguments, QObject* context, Answered answered);
     void started(const QDBusMessage& reply);
@@ -70,6 +76,7 @@ private:
     void fail(const std::string& problem);
 
     State state_ = State::Starting;
+    int generation_ = 0; // numbers the sessions made: answers for an older one are dropped
     std::string problem_;
     QString path_;
     std::vector<Call> waiting_;

@@ -226,6 +226,28 @@ TEST_F(WaylandServices, StoppedCompositorNeitherHangsTheSetNorThePaste) {
     EXPECT_FALSE(fetched);
 }
 
+// The program starts while mutter does not answer: nothing waits for it, the verse cannot
+// be set (the user is told), no keys go; once mutter answers again, the session is made
+// anew at the next verse.
+TEST(MutterSession, MutterThatDoesNotAnswerAtStartFreezesNothingAndIsAskedAgain) {
+    if (sahifex::e2e::compositorName() != "mutter") GTEST_SKIP() << "mutter's own service";
+    const pid_t mutter = std::stoi(std::getenv("WAYLAND_SESSION_PID"));
+    kill(mutter, SIGSTOP);
+    MutterClipboard clipboard(MutterSession::start());
+    WaylandForegroundWindow foreground([] { return false; });
+    WaylandKeystrokes paste(clipboard, foreground, mutterKeyRoute(clipboard.session()));
+    const bool set = clipboard.setText(kVerse);
+    const bool pasted = paste.sendKeysAndWait("^v");
+    const bool givenUp = serveEventsUntil(
+        [&] { return clipboard.session()->state() == MutterSession::State::Failed; });
+    kill(mutter, SIGCONT);
+    EXPECT_FALSE(set);
+    EXPECT_FALSE(pasted);
+    EXPECT_TRUE(givenUp);
+    EXPECT_FALSE(clipboard.setText(kVerse)) << "the session is made anew first";
+    EXPECT_TRUE(serveEventsUntil([&] { return clipboard.setText(kVerse); }));
+}
+
 TEST(WaylandConnection, CompositorThatNeverAnswersIsGivenUp) {
     // A socket that takes the connection and never says a word.
     const fs::path socketPath =
