@@ -17,7 +17,8 @@ const QString kRootPath = QStringLiteral("/org/gnome/Mutter/RemoteDesktop");
 const QString kSessionInterface = QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session");
 // The bus daemon answers at once; this only bounds a bus that hangs.
 constexpr int kBusAnswerLimitMs = 300;
-constexpr uint32_t kLeftShift = 42; // linux/input-event-codes.h
+// KEY_RESERVED (linux/input-event-codes.h): no key of any layout, taken by no program.
+constexpr uint32_t kNoKey = 0;
 
 QDBusMessage errorReply(const std::string& why) {
     return QDBusMessage::createError(QDBusError::Failed, QString::fromStdString(why));
@@ -144,11 +145,11 @@ void MutterSession::started(const QDBusMessage& reply) {
                     return;
                 }
                 state_ = State::Ready;
-                // mutter drops the first key of a new session: one that does nothing on
-                // its own (Shift) goes first.
+                // mutter drops the first key of a new session: one that is no key goes
+                // first.
                 for (const bool pressed : {true, false})
                     callNow(path_, kSessionInterface, "NotifyKeyboardKeycode",
-                            {kLeftShift, pressed}, nullptr, nullptr);
+                            {kNoKey, pressed}, nullptr, nullptr);
                 for (Call& waiting : std::exchange(waiting_, {}))
                     callNow(path_, kSessionInterface, waiting.method, waiting.arguments,
                             waiting.context, std::move(waiting.answered));
