@@ -11,6 +11,10 @@ namespace {
 // is not asked for, since Windows would wait for it far longer than a tick may take.
 constexpr UINT kOwnerPatienceMs = 200;
 
+// Posted to ourselves for a change of the clipboard: the change handler runs from the
+// event loop, never inside a wait that serves sent messages (the paste's).
+constexpr UINT kTellChange = WM_APP + 1;
+
 HGLOBAL globalText(const std::u16string& text) {
     const size_t bytes = (text.size() + 1) * sizeof(char16_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
@@ -38,9 +42,14 @@ Win32Clipboard::Win32Clipboard()
     : owner_(L"SahifexClipboardOwner",
              [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
                  return handle(message, wParam, lParam, result);
-             }) {}
+             }) {
+    AddClipboardFormatListener(owner_.handle());
+}
 
-Win32Clipboard::~Win32Clipboard() { renderPromised(); }
+Win32Clipboard::~Win32Clipboard() {
+    RemoveClipboardFormatListener(owner_.handle());
+    renderPromised();
+}
 
 bool Win32Clipboard::open() {
     const auto deadline = std::chrono::steady_clock::now() + kOpenPatience;
@@ -143,6 +152,18 @@ bool Win32Clipboard::handle(UINT message, WPARAM wParam, LPARAM, LRESULT& result
         return true;
     case WM_DESTROYCLIPBOARD:
         promised_.reset(); // another program (or we) emptied the clipboard
+        return true;
+    case WM_CLIPBOARDUPDATE: {
+        // Told once for each change: our own writes and clears are no copy of the user's.
+        const DWORD sequence = GetClipboardSequenceNumber();
+        if (GetClipboardOwner() != owner_.handle() && sequence != toldSequence_) {
+            toldSequence_ = sequence;
+            PostMessageW(owner_.handle(), kTellChange, 0, 0);
+        }
+        return true;
+    }
+    case kTellChange:
+        notifyChanged();
         return true;
     default:
         return false;

@@ -2,6 +2,7 @@
 // The Windows clipboard, text only (CF_UNICODETEXT). Our own text is offered by delayed
 // rendering: the clipboard holds a promise, and the text is handed over when a program
 // asks for it (WM_RENDERFORMAT), so that the paste can tell when the editor took it.
+// As a clipboard listener it tells the change handler of every change it did not make.
 
 #include <chrono>
 #include <optional>
@@ -43,6 +44,7 @@ private:
     std::u16string read_;
     std::optional<DWORD> readSequence_;
     unsigned renderRequests_ = 0;
+    DWORD toldSequence_ = 0; // the clipboard's sequence number the change handler was told of
     MessageWindow owner_;
 };
 

@@ -3,6 +3,8 @@
 
 #include "platform/win32/win32_clipboard.h"
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "clipboard_helpers.h"
@@ -81,6 +83,18 @@ TEST(Clipboard, GivesUpSoonOnAProgramThatHoldsItOpen) {
     EXPECT_FALSE(clipboard.setText(kVerse));
     EXPECT_EQ(clipboard.text(), u"");
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1000));
+}
+
+TEST(Clipboard, TellsOfAnotherProgramsCopyOnceItsTextReadsButNotOfItsOwnWrites) {
+    Win32Clipboard clipboard;
+    std::vector<std::u16string> told;
+    clipboard.setChangeHandler([&] { told.push_back(clipboard.text()); });
+    ASSERT_TRUE(clipboard.setText(kVerse));
+    clipboard.clear();
+    pumpMessagesFor(200);
+    copyAsAnotherProgram(u"كلمة");
+    pumpMessagesFor(200);
+    EXPECT_EQ(told, std::vector<std::u16string>{u"كلمة"});
 }
 
 TEST(Clipboard, PromisedTextOutlivesTheProgram) {
