@@ -161,7 +161,10 @@ void MutterClipboard::transfer(const QString& mimeType, uint serial) {
     const std::string bytes = ownUtf8_;
     session_->call("SelectionWrite", {serial}, this, [=, this](const QDBusMessage& reply) {
         const int fd = replyFd(reply);
-        if (fd < 0) return;
+        if (fd < 0) {
+            writeDone(serial, false);
+            return;
+        }
         new PipeWriter(fd, bytes, kWriteGiveUpMs, this,
                        [=, this](bool written) { writeDone(serial, written); });
     });
