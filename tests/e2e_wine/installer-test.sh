@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows installer under wine, as a user meets it:
-#  1. the user presses Enter through the installer's pages: it installs for this user only,
+#  1. the user presses Enter through the installer's pages (English, the language its first
+#     dialog offers here): it installs for this user only,
 #     into the user's programs folder, asks for no administrator rights, and its last page's
 #     "Run Sahifex" starts the program;
 #  2. a silent uninstall while the program runs ends it, removes the program and the
@@ -9,7 +10,8 @@
 #     finds its verse files and pastes a verse;
 #  4. the user uninstalls from the uninstaller's window while the program runs and chooses
 #     to remove the settings: nothing of ours is left;
-#  5. an install for everyone goes to Program Files and is removed again.
+#  5. an install for everyone goes to Program Files and is removed again;
+#  6. the user picks Arabic in the first dialog: the pages and the uninstaller speak it.
 #
 #   installer-test.sh INSTALLER E2E_TESTS     (inside scripts/wine-session --wm)
 set -u
@@ -52,24 +54,30 @@ machine_folder="$WINEPREFIX/drive_c/Program Files/Sahifex"
 [ -n "$folder" ] && [ -n "$start_menu" ] || fail "wine names no user folders"
 rm -rf "$folder" "$machine_folder" "$shortcut"
 
+# Presses Enter on the installer's window named $1 page by page, until the last page's
+# "Run Sahifex" has started the program.
+setup_runs() { kill -0 "$setup" 2>/dev/null; }
+enter_through_pages() {
+    page=0
+    while setup_runs && ! program_shows; do
+        [ $page -lt 20 ] || fail "the installer's pages do not end"
+        window=$(windows_named "$1" | head -1)
+        if [ -n "$window" ]; then
+            import -window root "$logs/$1-page-$page.png" 2>/dev/null
+            xdotool windowactivate --sync "$window" key Return 2>/dev/null
+            page=$((page + 1))
+        fi
+        sleep 1
+    done
+    wait_until 30 program_shows || fail "Run Sahifex on the last page did not start the program"
+    wait "$setup"
+}
+
 # ---- 1. Enter through the pages; the last one runs the program ----
 "$WINE64" "$installer" </dev/null >"$logs/setup.log" 2>&1 &
 setup=$!
 wait_until 30 windows_named "Sahifex Setup" >/dev/null || fail "the installer shows no window"
-page=0
-setup_runs() { kill -0 "$setup" 2>/dev/null; }
-while setup_runs && ! program_shows; do
-    [ $page -lt 20 ] || fail "the installer's pages do not end"
-    window=$(windows_named "Sahifex Setup" | head -1)
-    if [ -n "$window" ]; then
-        import -window root "$logs/page-$page.png" 2>/dev/null
-        xdotool windowactivate --sync "$window" key Return 2>/dev/null
-        page=$((page + 1))
-    fi
-    sleep 1
-done
-wait_until 30 program_shows || fail "Run Sahifex on the last page did not start the program"
-wait "$setup"
+enter_through_pages "Sahifex Setup"
 for file in sahifex.exe QuranV.Qur QuranT.Qur LICENSE.txt LICENSE-tanzil.txt Uninstall.exe; do
     [ -f "$folder/$file" ] || fail "$file is not in $folder"
 done
@@ -129,4 +137,22 @@ uninstall_entry HKLM || fail "no uninstall entry for the computer"
 wait_until 30 test ! -e "$machine_folder" || fail "the uninstall left $(ls "$machine_folder" | tr '\n' ' ')"
 uninstall_entry HKLM && fail "the computer's uninstall entry is left"
 echo "installer-test: installed for everyone and removed"
+
+# ---- 6. In Arabic, picked in the first dialog ----
+"$WINE64" "$installer" </dev/null >"$logs/setup-arabic.log" 2>&1 &
+setup=$!
+wait_until 30 windows_named "Sahifex Setup" >/dev/null || fail "the installer asks for no language"
+xdotool windowactivate --sync "$(windows_named "Sahifex Setup" | head -1)" key End Return # العربية
+wait_until 30 windows_named "تنصيب Sahifex" >/dev/null || fail "the pages do not speak Arabic"
+enter_through_pages "تنصيب Sahifex"
+"$WINE64" "$folder/Uninstall.exe" </dev/null >"$logs/uninstall-arabic.log" 2>&1 &
+wait_until 30 windows_named "إزالة Sahifex" >/dev/null || fail "the uninstaller does not speak Arabic"
+xdotool windowactivate --sync "$(windows_named "إزالة Sahifex" | head -1)" key Return # إزالة
+arabic_question() { [ "$(windows_named "إزالة Sahifex" | wc -l)" -ge 2 ]; }
+wait_until 30 arabic_question || fail "the uninstaller did not ask about the settings"
+import -window root "$logs/arabic-settings-question.png" 2>/dev/null
+xdotool key Return # نعم: kept
+wait_until 30 test ! -e "$folder/Uninstall.exe" || fail "the Arabic uninstall left $(ls "$folder" | tr '\n' ' ')"
+rm -rf "$folder"
+echo "installer-test: installed and removed in Arabic"
 rm -rf "$logs"
