@@ -199,7 +199,7 @@ KdePortal::KdePortal(const std::filesystem::path& logDir) {
         logDir / "portal.log");
 }
 
-bool KdePortal::waitUntilOffered() {
+bool waitForDesktopPortal() {
     return waitUntil(
         [] {
             return run({"gdbus", "call", "--session", "--dest", "org.freedesktop.DBus",

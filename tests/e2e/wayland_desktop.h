@@ -57,14 +57,15 @@ private:
     std::unique_ptr<Process> process_;
 };
 
+// Waits until a desktop portal is on the session's bus; false when none came in time.
+bool waitForDesktopPortal();
+
 // The desktop's RemoteDesktop portal as Plasma runs it, on the session's bus:
 // xdg-desktop-portal with its KDE backend, which presses the keys by KWin's fake input.
 // Ended by their PIDs when the object goes.
 class KdePortal {
 public:
     explicit KdePortal(const std::filesystem::path& logDir);
-    // Waits until the portal is on the bus; false when it did not come in time.
-    bool waitUntilOffered();
 
 private:
     std::unique_ptr<Process> backend_, portal_;

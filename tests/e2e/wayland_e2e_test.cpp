@@ -15,6 +15,7 @@
 #include "platform/wayland/key_routes.h"
 #include "platform/wayland/mutter_clipboard.h"
 #include "platform/wayland/mutter_key_route.h"
+#include "platform/wayland/wayland_clipboard.h"
 #include "platform/wayland/wayland_connection.h"
 #include "support/temp_folder.h"
 #include "wayland_desktop.h"
@@ -166,6 +167,8 @@ protected:
         return saved;
     }
 
+    void startUngrantedAndAccept();
+
     std::unique_ptr<E2eSession> scene;
     std::unique_ptr<WaylandEditor> editor;
 
@@ -223,19 +226,14 @@ TEST_F(WaylandDesktop, AnEditorThatNeverFetchesBringsTheWindowBackWithTheNotice)
     EXPECT_TRUE(toldTheUser) << "the window comes back with the notice";
 }
 
-TEST_F(WaylandDesktop, WhereOnlyTheDesktopsPortalReachesTheEditorTheProgramSaysWhyThenPastes) {
-    if (compositorName() != "kwin") GTEST_SKIP() << "the portal's backend is KDE's";
-    const testing::TempFolder logs("portal");
-    KdePortal portal(logs.path());
-    ASSERT_TRUE(portal.waitUntilOffered());
-    // The program from a folder KWin grants no fake input, as one unpacked by hand: only
-    // the portal reaches the native editor.
+// The program as from a folder KWin grants no fake input (one unpacked by hand): only the
+// desktop's portal reaches the native editor. It says why it asks, in a box of its own
+// over its window, as it starts, and the user accepts.
+void WaylandDesktop::startUngrantedAndAccept() {
     const std::string granted = std::getenv("WAYLAND_SESSION_PROGRAM_DIR");
     unsetenv("WAYLAND_SESSION_PROGRAM_DIR");
     startScene("");
     setenv("WAYLAND_SESSION_PROGRAM_DIR", granted.c_str(), 1);
-    // The program says why it asks, in a box of its own over its window, as it starts;
-    // the user accepts, and the desktop grants.
     ASSERT_TRUE(waitUntil(
         [&] {
             const WindowId focused = focusWindow();
@@ -246,8 +244,38 @@ TEST_F(WaylandDesktop, WhereOnlyTheDesktopsPortalReachesTheEditorTheProgramSaysW
         kStepLimit))
         << "the program says why it asks";
     pressKeys("Return");
+}
+
+TEST_F(WaylandDesktop, WhereOnlyTheDesktopsPortalReachesTheEditorTheProgramSaysWhyThenPastes) {
+    if (compositorName() != "kwin") GTEST_SKIP() << "the portal's backend is KDE's";
+    const testing::TempFolder logs("portal");
+    KdePortal portal(logs.path());
+    ASSERT_TRUE(waitForDesktopPortal());
+    startUngrantedAndAccept();
     searchFor("الصمد");
     EXPECT_EQ(editorTextAfterChange(), verseWith("الصمد", 1));
+}
+
+TEST_F(WaylandDesktop, AfterTheDesktopRefusedTheKeysNoneArePressedAndTheVerseWaitsOnTheClipboard) {
+    if (compositorName() != "kwin") GTEST_SKIP() << "only the portal may reach the editor here";
+    const testing::TempFolder logs("portal");
+    Process portal({"/usr/bin/python3", SAHIFEX_FAKE_PORTAL, "--address",
+                    std::getenv("DBUS_SESSION_BUS_ADDRESS"), "--log", (logs.path() / "calls.log").string(),
+                    "--version", "2", "--start", "refuse"},
+                   currentEnvironment(), logs.path() / "portal.log");
+    ASSERT_TRUE(waitForDesktopPortal());
+    startUngrantedAndAccept();
+    std::string error;
+    auto clipboard = platform::wayland::WaylandClipboard::create(WaylandConnection::open("", error), error);
+    ASSERT_TRUE(clipboard) << error;
+    searchFor("الصمد");
+    const std::string verse = verseWith("الصمد", 1);
+    EXPECT_TRUE(serveEventsUntil([&] { return QString::fromStdU16String(clipboard->text()).toStdString() == verse; }))
+        << "the verse waits on the clipboard";
+    EXPECT_TRUE(waitUntil([&] { return scene->mainWindowShown(); }, kStepLimit))
+        << "the window comes back with the notice";
+    const std::string calls = runOrThrow({"cat", (logs.path() / "calls.log").string()});
+    EXPECT_EQ(calls, "CreateSession\nSelectDevices types=1 persist_mode=2\nStart\n") << "no keys";
 }
 
 TEST_F(WaylandDesktop, AReferenceCopiedInTheNativeEditorPastesTheNextVerse) {

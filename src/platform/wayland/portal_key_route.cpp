@@ -82,8 +82,7 @@ bool PortalKeyRoute::startPortal() {
     case RemoteDesktopPortal::Outcome::Granted:
         if (remembers) keepToken(consent_.tokenFile, token);
         // A new remote session may lose its first key: a lone Control, harmless, takes that.
-        portal_.key(keys::kLeftControl, true);
-        portal_.key(keys::kLeftControl, false);
+        portal_.keys({{keys::kLeftControl, true}, {keys::kLeftControl, false}});
         return true;
     case RemoteDesktopPortal::Outcome::Refused:
         refused_ = true;
@@ -132,11 +131,8 @@ bool PortalKeyRoute::prepare() {
 bool PortalKeyRoute::pressWithControl(uint32_t key) {
     if (!prepare()) return false;
     if (choose() != Choice::Portal) return next_->pressWithControl(key);
-    portal_.key(keys::kLeftControl, true);
-    portal_.key(key, true);
-    portal_.key(key, false);
-    portal_.key(keys::kLeftControl, false);
-    return true;
+    return portal_.keys(
+        {{keys::kLeftControl, true}, {key, true}, {key, false}, {keys::kLeftControl, false}});
 }
 
 } // namespace sahifex::platform::wayland

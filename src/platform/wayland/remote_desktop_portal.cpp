@@ -159,11 +159,31 @@ RemoteDesktopPortal::Outcome RemoteDesktopPortal::start(const QString& restoreTo
     return started.outcome;
 }
 
-void RemoteDesktopPortal::key(uint32_t keyCode, bool pressed) {
+QDBusMessage RemoteDesktopPortal::keyCall(const KeyEvent& event) const {
     QDBusMessage call = portalCall(kRemoteDesktop, QStringLiteral("NotifyKeyboardKeycode"));
     call.setArguments({QVariant::fromValue(QDBusObjectPath(session_)), QVariantMap(),
-                       static_cast<int>(keyCode), static_cast<uint>(pressed ? 1 : 0)});
-    bus_.send(call);
+                       static_cast<int>(event.code), static_cast<uint>(event.pressed ? 1 : 0)});
+    return call;
+}
+
+bool RemoteDesktopPortal::keys(const std::vector<KeyEvent>& events) {
+    // Each answer is awaited without serving other events: the editor's fetch of the text,
+    // which the V may bring at once, is the paste's to count after the keys.
+    // A key counts as held from its press on until its release was taken: a key left down
+    // would repeat in the editor.
+    std::vector<uint32_t> held;
+    for (const KeyEvent& event : events) {
+        if (event.pressed) held.push_back(event.code);
+        const QDBusMessage answer =
+            bus_.call(keyCall(event), QDBus::Block, static_cast<int>(bounds_.key.count()));
+        if (answer.type() != QDBusMessage::ReplyMessage) {
+            for (auto code = held.rbegin(); code != held.rend(); ++code)
+                bus_.send(keyCall({*code, false}));
+            return false;
+        }
+        if (!event.pressed) std::erase(held, event.code);
+    }
+    return true;
 }
 
 } // namespace sahifex::platform::wayland

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace sahifex::platform::wayland {
 
@@ -23,6 +24,9 @@ struct PortalBounds {
     std::chrono::milliseconds answer{3000};
     // The session's start, which may wait for the person to answer the desktop's dialog.
     std::chrono::milliseconds consent{std::chrono::minutes(2)};
+    // A key taken: the program waits for it without serving anything else, so the whole
+    // Ctrl+V may hold it up no longer than this (the first key not taken ends the keys).
+    std::chrono::milliseconds key{250};
 };
 
 class RemoteDesktopPortal : public QObject {
@@ -48,8 +52,16 @@ public:
     bool started() const { return started_; }
     bool closedByDesktop() const { return closedByDesktop_; }
 
-    // Presses or releases the key with this Linux input key code; the calls go in order.
-    void key(uint32_t keyCode, bool pressed);
+    // A key (its Linux input key code) pressed or released.
+    struct KeyEvent {
+        uint32_t code;
+        bool pressed;
+    };
+    // Sends the events in their order, each once the portal has taken the one before: a
+    // portal may handle calls side by side (xdg-desktop-portal answers each in a thread of
+    // its own), and a V that overtook its Control would type a "v". False when one was not
+    // taken within the bound; the keys still held are then released.
+    bool keys(const std::vector<KeyEvent>& events);
 
 private slots:
     void onResponse(uint code, const QVariantMap& results);
@@ -65,6 +77,7 @@ private:
     Answer request(const QString& method, QList<QVariant> args, QVariantMap options,
                    std::chrono::milliseconds bound);
     bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds bound);
+    QDBusMessage keyCall(const KeyEvent& event) const;
     QString nextToken();
 
     QDBusConnection bus_;

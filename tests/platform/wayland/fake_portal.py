@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """A RemoteDesktop portal for tests, on the bus at --address: it grants the start (with a
 new restore token from version 2 on), refuses it, or never answers any request, and
-writes each call it gets to --log, one line each."""
+writes each call it gets to --log, one line each. Like xdg-desktop-portal, which answers
+each call in a thread of its own, it may take a later key before an earlier one: a key
+pressed is taken a moment later, a key released at once."""
 import argparse
 
 import dbus
@@ -89,9 +91,13 @@ class Portal(dbus.service.Object):
             results["restore_token"] = dbus.String("consent-%d" % self.tokens)
         return self.answer(sender, options, 1 if args.start == "refuse" else 0, results)
 
-    @dbus.service.method(REMOTE_DESKTOP, in_signature="oa{sv}iu", out_signature="")
-    def NotifyKeyboardKeycode(self, session, options, keycode, state):
-        record("key %d %s" % (keycode, "pressed" if state else "released"))
+    @dbus.service.method(REMOTE_DESKTOP, in_signature="oa{sv}iu", out_signature="",
+                         async_callbacks=("reply", "error"))
+    def NotifyKeyboardKeycode(self, session, options, keycode, state, reply, error):
+        def take():
+            record("key %d %s" % (keycode, "pressed" if state else "released"))
+            reply()
+        GLib.timeout_add(30 if state else 0, take)
 
 
 dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)

@@ -154,7 +154,7 @@ TEST_F(WaylandServices, VersePastesByteExactIntoAnXWaylandEditor) {
 TEST_F(WaylandServices, VersePastesByteExactIntoNativeEditorByTheDesktopsPortal) {
     if (sahifex::e2e::compositorName() != "kwin") GTEST_SKIP() << "the portal's backend is KDE's";
     sahifex::e2e::KdePortal portal(dir);
-    ASSERT_TRUE(portal.waitUntilOffered());
+    ASSERT_TRUE(sahifex::e2e::waitForDesktopPortal());
     WaylandEditor editor(WaylandEditor::Kind::Native, dir / "portal.txt", "");
     ASSERT_TRUE(editor.waitForFocus());
 
