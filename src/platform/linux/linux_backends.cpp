@@ -141,8 +141,12 @@ void pickKeystrokes(Picking& picking, ProgramServices& services) {
     if (picking.session.x11) services.foregroundWindow = x11::X11ForegroundWindow::create(why);
     if (!services.foregroundWindow)
         services.foregroundWindow = std::make_unique<stand_in::StandInForegroundWindow>();
-    if (picking.session.x11)
-        services.keystrokes = x11::X11Keystrokes::create(*services.foregroundWindow, why);
+    if (picking.session.x11) {
+        auto keystrokes = x11::X11Keystrokes::create(*services.foregroundWindow, why);
+        auto* clipboard = dynamic_cast<x11::X11Clipboard*>(services.clipboard.get());
+        if (keystrokes && clipboard) keystrokes->heedTakeoversOf(*clipboard);
+        services.keystrokes = std::move(keystrokes);
+    }
     if (!services.keystrokes)
         services.keystrokes = std::make_unique<stand_in::StandInKeystrokes>(why);
 }

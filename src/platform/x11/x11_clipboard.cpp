@@ -98,7 +98,8 @@ X11Clipboard::X11Clipboard(Display* display)
     : display_(display),
       clipboard_(XInternAtom(display, "CLIPBOARD", False)),
       utf8_(XInternAtom(display, "UTF8_STRING", False)),
-      incr_(XInternAtom(display, "INCR", False)) {
+      incr_(XInternAtom(display, "INCR", False)),
+      targets_(XInternAtom(display, "TARGETS", False)) {
     int errorBase = 0, major = 5, minor = 0;
     if (!XFixesQueryExtension(display_, &fixesEventBase_, &errorBase) ||
         !XFixesQueryVersion(display_, &major, &minor))
@@ -134,7 +135,15 @@ X11Clipboard::~X11Clipboard() {
     XFlush(display_);
 }
 
+void X11Clipboard::noteTakeover() {
+    const Window owner = XGetSelectionOwner(display_, clipboard_);
+    if (owner == None) return; // a clear just before took it
+    takenFrom_ = isOwnWindow(owner) ? None : owner;
+    takenFromAsked_ = false;
+}
+
 void X11Clipboard::clear() {
+    noteTakeover();
     writer_.clear();
     ownOwner_ = None;
     known_.clear();
@@ -142,6 +151,7 @@ void X11Clipboard::clear() {
 }
 
 bool X11Clipboard::setText(const std::u16string& text) {
+    noteTakeover();
     if (!writer_.setText(text)) return false;
     ownOwner_ = XGetSelectionOwner(display_, clipboard_);
     ownText_ = text;
@@ -213,6 +223,15 @@ bool X11Clipboard::nativeEventFilter(const QByteArray& type, void* message, qint
         if (notify->requestor != window_) return false;
         if (notify->selection == clipboard_) answered(notify->time, notify->property);
         return true;
+    }
+    if (kind == XCB_SELECTION_REQUEST) {
+        auto* request = reinterpret_cast<xcb_selection_request_event_t*>(event);
+        if (request->selection == clipboard_ && request->target == targets_ && takenFrom_ != None &&
+            clientOf(request->requestor) == clientOf(takenFrom_)) {
+            takenFromAsked_ = true;
+            if (onTakenFromAsked) onTakenFromAsked();
+        }
+        return false; // Qt answers it
     }
     if (kind == XCB_PROPERTY_NOTIFY) {
         auto* notify = reinterpret_cast<xcb_property_notify_event_t*>(event);

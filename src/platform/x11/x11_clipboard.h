@@ -24,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -50,6 +51,17 @@ public:
     std::u16string text() override;
     std::uint64_t changeCount() override { return changes_; }
 
+    // The window of the program whose clipboard the last setText (or a clear before it)
+    // took over; None when the clipboard was the program's own. Some programs
+    // (LibreOffice) learn that they lost the clipboard only once they ask its new owner
+    // for its formats (TARGETS): a paste in them before they have the answer pastes
+    // their own old copy.
+    unsigned long takenFrom() const { return takenFrom_; }
+    // Whether that program has asked for the formats since.
+    bool takenFromHasAsked() const { return takenFromAsked_; }
+    // Called when it asks, before the request is answered (Qt answers it right after).
+    std::function<void()> onTakenFromAsked;
+
     // How many reads were started so far: one per change of owner.
     int readsStarted() const { return readsStarted_; }
     // How many requests were sent to owners so far: a read asks again while its owner
@@ -74,10 +86,11 @@ private:
     void finishRead(const std::string& utf8);
     void abandonTooLong();
     void settle(std::u16string received); // the read is over: the text is known
+    void noteTakeover(); // before the clipboard is taken
 
     _XDisplay* display_;
     unsigned long window_ = 0; // ours: the owner answers into its properties
-    unsigned long clipboard_, utf8_, incr_;
+    unsigned long clipboard_, utf8_, incr_, targets_;
     int fixesEventBase_ = -1; // -1: the server has no XFixes, reads are polled
     qt::QtClipboard writer_;
     unsigned long ownOwner_ = 0; // the window that owns the clipboard for Qt, after setText
@@ -88,6 +101,8 @@ private:
     int readsStarted_ = 0;
     int requestsSent_ = 0;
     std::uint64_t changes_ = 0;
+    unsigned long takenFrom_ = 0; // None
+    bool takenFromAsked_ = false;
     QObject notifier_; // the change handler's calls waiting in the event loop die with it
 };
 

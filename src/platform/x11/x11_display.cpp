@@ -4,6 +4,7 @@
 #include "platform/x11/x11_display.h"
 
 #include <X11/Xatom.h>
+#include <xcb/xcb.h>
 
 #include <csignal>
 #include <cstdio>
@@ -18,6 +19,23 @@ Display* qtDisplay(std::string& error) {
         error = "The program needs an X11 display (Qt's xcb platform); "
                 "the paste into other programs does not work without one.";
     return display;
+}
+
+namespace {
+const xcb_setup_t* qtSetup() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 && x11->connection() ? xcb_get_setup(x11->connection()) : nullptr;
+}
+} // namespace
+
+unsigned long clientOf(Window window) {
+    const xcb_setup_t* setup = qtSetup();
+    return setup ? window & ~static_cast<unsigned long>(setup->resource_id_mask) : 0;
+}
+
+bool isOwnWindow(Window window) {
+    const xcb_setup_t* setup = qtSetup();
+    return setup && window != None && clientOf(window) == setup->resource_id_base;
 }
 
 std::optional<std::string> rootStringProperty(Display* display, const char* name) {

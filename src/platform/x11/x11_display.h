@@ -19,6 +19,12 @@ std::string displayProblem();
 // program does not run on an X11 display.
 Display* qtDisplay(std::string& error);
 
+// The part of a window's id that names the X connection (the program) that made it; 0
+// without Qt's X connection.
+unsigned long clientOf(Window window);
+// Whether the window was made on Qt's own connection: the program's own.
+bool isOwnWindow(Window window);
+
 // A property of the root window as bytes (8-bit formats); nullopt when it is not set.
 std::optional<std::string> rootStringProperty(Display* display, const char* name);
 // A WINDOW property of a window; nullopt when it is not set or the window is gone.

@@ -18,6 +18,7 @@
 
 #include "platform/paste_policy.h"
 #include "platform/qt/paste_wait.h"
+#include "platform/x11/x11_clipboard.h"
 #include "platform/x11/x11_display.h"
 
 namespace sahifex::platform::x11 {
@@ -62,12 +63,7 @@ private:
 // editor that asks for the text gets ours. Qt owns the clipboard through a window of its
 // own; any window of the connection carries the connection's resource base.
 bool clipboardIsOurs(Display* display) {
-    const Window owner = XGetSelectionOwner(display, XInternAtom(display, "CLIPBOARD", False));
-    if (owner == None) return false;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) return false;
-    const xcb_setup_t* setup = xcb_get_setup(x11->connection());
-    return (owner & ~setup->resource_id_mask) == setup->resource_id_base;
+    return isOwnWindow(XGetSelectionOwner(display, XInternAtom(display, "CLIPBOARD", False)));
 }
 
 // The key that gives keysym at the first level, in the active group when it has it.
@@ -181,6 +177,38 @@ bool press(Display* display, ControlV keys) {
 
 bool pressControlV(Display* display) { return press(display, controlVKeys(display)); }
 
+unsigned long X11Keystrokes::formerOwnerWithTheFocus() const {
+    if (!clipboard_ || clipboard_->takenFrom() == None) return 0;
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display_, &focus, &revert);
+    if (focus == None || focus == PointerRoot) return 0;
+    const unsigned long former = clientOf(clipboard_->takenFrom());
+    return clientOf(focus) == former ? former : 0;
+}
+
+void X11Keystrokes::letFormerOwnerLearnOfItsLoss(unsigned long former) {
+    // It asks as soon as it hears of the new owner: within milliseconds, later under load.
+    constexpr int kFirstWaitMs = 100;
+    constexpr int kAskerWaitMs = 1000;
+    if (silentWhenLosing_.count(former)) return;
+    // Only a question before the keys tells: after them every editor asks, to paste.
+    if (clipboard_->takenFromHasAsked()) {
+        askWhenLosing_.insert(former);
+        return;
+    }
+    QEventLoop loop;
+    QTimer bound;
+    bound.setSingleShot(true);
+    QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+    // Quits once Qt has answered the question: the answer goes out before the keys.
+    clipboard_->onTakenFromAsked = [&loop] { QTimer::singleShot(0, &loop, &QEventLoop::quit); };
+    bound.start(askWhenLosing_.count(former) ? kAskerWaitMs : kFirstWaitMs);
+    loop.exec();
+    clipboard_->onTakenFromAsked = nullptr;
+    (clipboard_->takenFromHasAsked() ? askWhenLosing_ : silentWhenLosing_).insert(former);
+}
+
 bool X11Keystrokes::waitForFetch() {
     qt::PasteWait wait;
     FetchWatcher watcher(display_);
@@ -206,6 +234,7 @@ bool X11Keystrokes::sendKeysAndWait(const std::string& keys) {
     lastFetchDelayMs_ = -1;
     if (keys != "^v" || !QCoreApplication::instance()) return false;
     foreground_.handBack();
+    if (const unsigned long former = formerOwnerWithTheFocus()) letFormerOwnerLearnOfItsLoss(former);
     return waitForFetch();
 }
 

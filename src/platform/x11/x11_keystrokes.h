@@ -17,12 +17,16 @@
 #include <memory>
 #include <string>
 
+#include <set>
+
 #include "platform/foreground_window.h"
 #include "platform/keystrokes.h"
 
 struct _XDisplay; // Xlib's Display, kept out of this header so its macros stay out too
 
 namespace sahifex::platform::x11 {
+
+class X11Clipboard;
 
 // Presses Ctrl+V with XTest by the keys that give Control and "v" in the current keyboard
 // map (read each time: another program may have changed it), then releases both. False
@@ -50,14 +54,28 @@ public:
     // first case), or when the keys could not be sent. Any other keys are refused.
     bool sendKeysAndWait(const std::string& keys) override;
 
+    // The clipboard whose takeovers the keys heed: a program that held the clipboard
+    // until the paste took it, and that has the focus, may learn of the loss only when
+    // it asks for the new owner's formats (LibreOffice); the keys then wait for that
+    // question to be answered, bounded.
+    void heedTakeoversOf(X11Clipboard& clipboard) { clipboard_ = &clipboard; }
+
     // The time from the keys to the editor's first text request in the last
     // sendKeysAndWait, in milliseconds; negative when the text was not fetched.
     double lastFetchDelayMs() const { return lastFetchDelayMs_; }
 
 private:
     bool waitForFetch();
+    // The X connection of the program the clipboard was taken from when it has the focus;
+    // 0 otherwise.
+    unsigned long formerOwnerWithTheFocus() const;
+    void letFormerOwnerLearnOfItsLoss(unsigned long former);
 
     _XDisplay* display_;
+    X11Clipboard* clipboard_ = nullptr;
+    // Programs (by X connection) seen to ask, or not to ask, when they lost the clipboard:
+    // one that did not ask in time is not waited for again.
+    std::set<unsigned long> askWhenLosing_, silentWhenLosing_;
     ForegroundWindow& foreground_;
     double lastFetchDelayMs_ = -1;
 };

@@ -4,8 +4,10 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 
+#include "platform/x11/x11_clipboard.h"
 #include "platform/x11/x11_foreground_window.h"
 #include "platform/x11/x11_keyboard_layouts.h"
 #include "platform/x11/x11_keystrokes.h"
@@ -13,8 +15,13 @@
 
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace sahifex::testing::x11 {
@@ -23,6 +30,7 @@ namespace {
 using platform::x11::X11KeyboardLayouts;
 using platform::x11::X11ForegroundWindow;
 using platform::x11::X11Keystrokes;
+using platform::x11::X11Clipboard;
 
 const QString kVerse = QString::fromUtf8(
     "[بِسْمِ اللَّهِ الرَّحْمَنِ الرَّحِيمِ] الفاتحة:1");
@@ -194,6 +202,85 @@ TEST_F(Paste, AnEditorClosedSinceItWasRememberedIsNoFault) {
     elapsed.start();
     EXPECT_FALSE(keystrokes->sendKeysAndWait("^v"));
     EXPECT_LT(elapsed.elapsed(), 3000) << "the wait is bounded";
+}
+
+// An editor that owns the clipboard and learns that it lost it only by asking the new
+// owner for its formats, a while after the news (as LibreOffice does); until it has the
+// answer, a paste in it would paste its own old copy. It notes what reached it, in order.
+class FormatCheckingEditor {
+public:
+    explicit FormatCheckingEditor(int askAfterMs) : askAfterMs_(askAfterMs) {
+        display_ = XOpenDisplay(nullptr);
+        window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 200, 100, 0, 0, 0);
+        XSelectInput(display_, window_, KeyPressMask);
+        XMapWindow(display_, window_);
+        clipboard_ = XInternAtom(display_, "CLIPBOARD", False);
+        targets_ = XInternAtom(display_, "TARGETS", False);
+        XSetSelectionOwner(display_, clipboard_, window_, CurrentTime);
+        XSync(display_, False);
+        serving_.callOnTimeout([this] { serve(); });
+        serving_.start(1);
+    }
+    ~FormatCheckingEditor() {
+        XDestroyWindow(display_, window_);
+        XCloseDisplay(display_);
+    }
+    Window window() const { return window_; }
+    // "formats" (the answer about them), "keys" (Ctrl+V), "text" (the answer with it).
+    const std::vector<std::string>& events() const { return events_; }
+
+private:
+    void ask(Atom target) {
+        XConvertSelection(display_, clipboard_, target, XInternAtom(display_, "ASKED", False), window_,
+                          CurrentTime);
+        XFlush(display_);
+    }
+    void serve() {
+        while (XPending(display_)) {
+            XEvent e;
+            XNextEvent(display_, &e);
+            if (e.type == SelectionClear) lost_.start();
+            if (e.type == SelectionNotify) events_.push_back(e.xselection.target == targets_ ? "formats" : "text");
+            if (e.type == KeyPress && XLookupKeysym(&e.xkey, 0) == XK_v) {
+                events_.push_back("keys");
+                ask(XInternAtom(display_, "UTF8_STRING", False));
+            }
+        }
+        if (lost_.isValid() && !asked_ && lost_.elapsed() >= askAfterMs_) {
+            asked_ = true;
+            ask(targets_);
+        }
+    }
+
+    Display* display_;
+    Window window_;
+    Atom clipboard_, targets_;
+    int askAfterMs_;
+    QElapsedTimer lost_;
+    bool asked_ = false;
+    std::vector<std::string> events_;
+    QTimer serving_;
+};
+
+TEST_F(Paste, AnEditorThatAsksForTheFormatsOnLosingTheClipboardHasTheAnswerBeforeTheKeys) {
+    std::string error;
+    auto clipboard = X11Clipboard::create(error);
+    ASSERT_TRUE(clipboard) << error;
+    keystrokes->heedTakeoversOf(*clipboard);
+    FormatCheckingEditor editor(50);
+    ASSERT_NO_FATAL_FAILURE(giveFocus(editor.window()));
+    {
+        // Qt takes the clipboard with the time of the last event it saw: an event of now
+        // after the editor's copy, as the program sees the copy's news.
+        QWidget stamp;
+        XChangeProperty(display(), stamp.winId(), XInternAtom(display(), "WM_NAME", False), XA_STRING, 8,
+                        PropModeReplace, nullptr, 0);
+        XFlush(display());
+        processEventsFor(50);
+    }
+    ASSERT_TRUE(clipboard->setText(kVerse.toStdU16String()));
+    EXPECT_TRUE(keystrokes->sendKeysAndWait("^v"));
+    EXPECT_EQ(editor.events(), (std::vector<std::string>{"formats", "keys", "text"}));
 }
 
 // Not a speed check: it reports how long editors take to ask for the text, and
