@@ -71,10 +71,18 @@ int ControlPlaces::outerHeightWithOptions() {
     return bottom;
 }
 
-PixelRect ControlPlaces::sendImage(int outerHeight) {
+PixelRect ControlPlaces::inSendStrip(const forms::Control& control, int outerHeight) {
     forms::PictureBox& strip = main_.Pic_send_Ayah;
     strip.setTop(static_cast<int>(outerHeight * twipsPerPixel()) - 75 - strip.height());
-    return placeOf(main_.SendIt);
+    return placeOf(control);
+}
+
+ControlPlaces::RangePanel ControlPlaces::rangePanelOver(const std::u16string& word) {
+    main_.VerseRanges.setValue(1);
+    resultList(word);
+    main_.Label23_Click();
+    return {placeOf(main_.Combo1), placeOf(main_.RangeBox), placeOf(main_.SerachByNumber),
+            mainHeight()};
 }
 
 PixelRect ControlPlaces::searchBoxAboveOptions() {

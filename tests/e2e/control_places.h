@@ -49,12 +49,22 @@ public:
     int outerHeightWithOptions();
     // The send image once a chosen verse has fitted the window to outerHeight pixels:
     // the window ends 75 twips below the send strip.
-    PixelRect sendImage(int outerHeight);
+    PixelRect sendImage(int outerHeight) { return inSendStrip(main_.SendIt, outerHeight); }
+    // The multi-verse panel's label in the same strip.
+    PixelRect moreVersesLabel(int outerHeight) { return inSendStrip(main_.Label23, outerHeight); }
+    // The multi-verse panel's controls, with its range box ticked on, once the panel is
+    // opened over the list of the word's verses.
+    struct RangePanel {
+        PixelRect surahPicker, rangeBox, send;
+        int outerHeight = 0; // the main window's, with the panel
+    };
+    RangePanel rangePanelOver(const std::u16string& word);
     // The search box, which the open options panel leaves uncovered above it.
     PixelRect searchBoxAboveOptions();
 
 private:
     void openOptions();
+    PixelRect inSendStrip(const forms::Control& control, int outerHeight);
 
     platform::fake::FakeSystem fake_;
     app::Program program_;

@@ -1,6 +1,7 @@
 #include "e2e_fixture.h"
 
 #include <cstdlib>
+#include <iostream>
 
 namespace sahifex::e2e {
 
@@ -13,6 +14,8 @@ void E2eTest::TearDown() {
     if (HasFailure() && scene) {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         scene->screenshot(std::string(test->test_suite_name()) + "." + test->name());
+        const std::string log = scene->programLog();
+        if (!log.empty()) std::cerr << "The program's output:\n" << log;
     }
     scene.reset();
 }
@@ -22,6 +25,26 @@ void E2eTest::searchFor(const std::string& word) {
     clickAt(scene->mainWindow(), box.centerX(), box.centerY());
     typeText(word);
     pressKeys("Return");
+}
+
+void E2eTest::searchWithOptionsClicked(std::initializer_list<OptionBox> boxes, const std::string& word) {
+    searchFor("خيارات");
+    const int withOptions = places().outerHeightWithOptions();
+    ASSERT_TRUE(waitUntil([&] { return scene->mainWindowOuterHeight() >= withOptions; }, kStepLimit))
+        << "the window takes the height of the options panel";
+    clickOptionBoxes(boxes);
+    const PixelRect uncovered = places().searchBoxAboveOptions();
+    clickAt(scene->mainWindow(), uncovered.centerX(), uncovered.centerY());
+    typeText(word);
+    pressKeys("Return");
+}
+
+void E2eTest::clickOptionBoxes(std::initializer_list<OptionBox> boxes) {
+    for (OptionBox box : boxes) {
+        // On the box itself, which the right-to-left window draws at the right end.
+        const PixelRect place = places().optionsCheck(box);
+        clickAt(scene->mainWindow(), place.x + place.width - 8, place.centerY());
+    }
 }
 
 std::string E2eTest::editorTextAfterChange() {

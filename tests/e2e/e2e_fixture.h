@@ -22,6 +22,12 @@ public:
 
     // Clicks into the search box, types the word and presses Enter.
     void searchFor(const std::string& word);
+    using OptionBox = forms::CheckBox app::Options_Form::*;
+    // Opens the options panel with its command word, clicks its check boxes and searches
+    // for the word in the search box above the panel.
+    void searchWithOptionsClicked(std::initializer_list<OptionBox> boxes, const std::string& word);
+    // Clicks these boxes of the open options panel.
+    void clickOptionBoxes(std::initializer_list<OptionBox> boxes);
     // The editor's text once it has changed, saved; "" marks that nothing changed.
     std::string editorTextAfterChange();
     // Clicks the bar's Searching image, which switches copy tracking; the editor keeps

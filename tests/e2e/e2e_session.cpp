@@ -162,6 +162,8 @@ std::string E2eSession::saveEditor(int editor) {
     return readFile(editors_.at(editor).file);
 }
 
+std::string E2eSession::programLog() const { return readFile(dir_ / "sahifex.log"); }
+
 void E2eSession::screenshot(const std::string& name) const {
     const char* shots = std::getenv("SAHIFEX_E2E_SHOTS");
     if (!shots) return;

@@ -70,6 +70,8 @@ public:
     // the file's bytes.
     std::string saveEditor(int editor = 0);
 
+    // What the program wrote to stdout and stderr.
+    std::string programLog() const;
     // A screenshot of the whole screen into the folder named by SAHIFEX_E2E_SHOTS.
     void screenshot(const std::string& name) const;
 

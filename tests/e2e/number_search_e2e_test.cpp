@@ -23,11 +23,7 @@ std::string tanzilVerse(int surah, int verse) {
     throw std::runtime_error("no verse " + prefix + " in the Tanzil text");
 }
 
-// What the search by number pastes for the verse: the verse, " - ", " ", the surah's
-// name, ":" and the verse number.
-std::string continuation(int surah, int verse) {
-    return tanzilVerse(surah, verse) + " -  " + surahNameOf(surah) + ":" + std::to_string(verse);
-}
+std::string continuation(int surah, int verse) { return e2e::continuation(verses().at(surah, verse)); }
 
 class ReferenceCopied : public E2eTest {
 protected:

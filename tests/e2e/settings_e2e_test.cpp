@@ -11,7 +11,6 @@ namespace sahifex::e2e {
 namespace {
 
 namespace fs = std::filesystem;
-using OptionBox = forms::CheckBox app::Options_Form::*;
 
 // Three ticks of the slower tracking interval: time enough for a search to start.
 constexpr auto kThreeTicks = 2100ms;
@@ -49,11 +48,7 @@ protected:
         const int withOptions = places().outerHeightWithOptions();
         ASSERT_TRUE(waitUntil([&] { return scene->mainWindowOuterHeight() >= withOptions; }, kStepLimit))
             << "the options panel opens";
-        for (OptionBox box : boxes) {
-            // On the box itself, which the right-to-left window draws at the right end.
-            const PixelRect place = places().optionsCheck(box);
-            clickAt(scene->mainWindow(), place.x + place.width - 8, place.centerY());
-        }
+        clickOptionBoxes(boxes);
     }
 
     void pressSave() {

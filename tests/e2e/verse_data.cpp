@@ -81,4 +81,8 @@ std::string withReference(const Verse& verse, const std::string& text) {
     return "[" + text + "] " + surahNameOf(verse.surah) + ":" + std::to_string(verse.number);
 }
 
+std::string continuation(const Verse& verse) {
+    return verse.vocalized + " -  " + surahNameOf(verse.surah) + ":" + std::to_string(verse.number);
+}
+
 } // namespace sahifex::e2e

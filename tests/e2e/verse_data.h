@@ -31,5 +31,8 @@ private:
 std::string surahNameOf(int surah);
 // "[" + text + "] " + surah name + ":" + number.
 std::string withReference(const Verse& verse, const std::string& text);
+// What the search by number pastes for the verse after a copied reference: the verse,
+// " - ", " ", the surah's name, ":" and the verse number.
+std::string continuation(const Verse& verse);
 
 } // namespace sahifex::e2e

@@ -6,33 +6,12 @@ namespace sahifex::e2e {
 namespace {
 
 using WordSearch = E2eTest;
-using OptionBox = forms::CheckBox app::Options_Form::*;
 
 // The only verse holding the word; fails the test when the data holds another number.
 const Verse& onlyVerseWith(const std::string& word) {
     const auto found = verses().wholeWordMatches(word);
     if (found.size() != 1) throw std::runtime_error(word + " is not in exactly one verse");
     return *found.front();
-}
-
-// Opens the options panel with its command word, clicks its check boxes and searches
-// for the word in the search box above the panel.
-void searchWithOptionsClicked(E2eTest& test, std::initializer_list<OptionBox> boxes,
-                              const std::string& word) {
-    E2eSession& scene = *test.scene;
-    test.searchFor("خيارات");
-    const int withOptions = test.places().outerHeightWithOptions();
-    ASSERT_TRUE(waitUntil([&] { return scene.mainWindowOuterHeight() >= withOptions; }, kStepLimit))
-        << "the window takes the height of the options panel";
-    for (OptionBox box : boxes) {
-        // On the box itself, which the right-to-left window draws at the right end.
-        const PixelRect place = test.places().optionsCheck(box);
-        clickAt(scene.mainWindow(), place.x + place.width - 8, place.centerY());
-    }
-    const PixelRect uncovered = test.places().searchBoxAboveOptions();
-    clickAt(scene.mainWindow(), uncovered.centerX(), uncovered.centerY());
-    typeText(word);
-    pressKeys("Return");
 }
 
 TEST_F(WordSearch, OneMatchPastesTheVocalizedVerseWithItsReference) {
@@ -68,14 +47,14 @@ TEST_F(WordSearch, DirectSendWithoutDiacriticsSendsThePlainVerse) {
     startScene();
     const Verse& verse = onlyVerseWith("الصمد");
     ASSERT_NE(verse.plain, verse.vocalized);
-    searchWithOptionsClicked(*this, {&app::Options_Form::Check2}, "الصمد");
+    searchWithOptionsClicked({&app::Options_Form::Check2}, "الصمد");
     EXPECT_EQ(editorTextAfterChange(), withReference(verse, verse.plain));
 }
 
 TEST_F(WordSearch, DirectSendWithoutReferenceSendsTheVerseAlone) {
     startScene();
     const Verse& verse = onlyVerseWith("الصمد");
-    searchWithOptionsClicked(*this, {&app::Options_Form::Check5}, "الصمد");
+    searchWithOptionsClicked({&app::Options_Form::Check5}, "الصمد");
     EXPECT_EQ(editorTextAfterChange(), verse.vocalized);
 }
 
@@ -83,7 +62,7 @@ TEST_F(WordSearch, TodaysSpellingWithBothAddedOptionsPastesTheVerseBetweenOrnate
     startScene();
     // The verse spells the word يئوده; today's writers put the hamza on waw.
     const Verse& verse = onlyVerseWith("يئوده");
-    searchWithOptionsClicked(*this, {&app::Options_Form::FlexibleSearch, &app::Options_Form::OrnateBrackets},
+    searchWithOptionsClicked({&app::Options_Form::FlexibleSearch, &app::Options_Form::OrnateBrackets},
                              "يؤوده");
     // U+FD3F, the verse, U+FD3E, then the reference as with square brackets.
     const std::string reference = withReference(verse, "").substr(std::string("[] ").size());
@@ -94,7 +73,7 @@ TEST_F(WordSearch, ATypedReferenceWithItsOptionPastesTheRangeAsOneQuotation) {
     startScene();
     const Verse& v255 = verses().at(2, 255);
     const Verse& v256 = verses().at(2, 256);
-    searchWithOptionsClicked(*this, {&app::Options_Form::TypedReferences}, "2:255-256");
+    searchWithOptionsClicked({&app::Options_Form::TypedReferences}, "2:255-256");
     EXPECT_EQ(editorTextAfterChange(),
               "[" + v255.vocalized + " (255) " + v256.vocalized + " (256)] " + surahNameOf(2) + ":255-256");
 }
@@ -128,7 +107,7 @@ TEST_F(WordSearch, SendImageSendsTheChosenVerseWithoutDiacriticsWhenAsked) {
     ASSERT_NE(first.plain, first.vocalized);
 
     const int startHeight = scene->mainWindowOuterHeight();
-    searchWithOptionsClicked(*this, {&app::Options_Form::Check2}, "البرق");
+    searchWithOptionsClicked({&app::Options_Form::Check2}, "البرق");
     ASSERT_TRUE(waitUntil([&] { return scene->mainWindowOuterHeight() > startHeight; }, kStepLimit))
         << "the window grows to show the list";
     sleepFor(300ms);
