@@ -9,15 +9,27 @@
 namespace sahifex::app {
 
 void showNotice(app::Options_Form& form, const std::u16string& text) {
-    // The panel is designed for a one-line notice; a fault message needs more lines.
+    // The panel is designed for a one-line notice in the middle of the list; a fault
+    // message spans the list's width instead, so that it wraps into few lines.
+    constexpr int kDesignLeft = 1560;
+    constexpr int kDesignWidth = 2400;
     constexpr int kDesignTextHeight = 330;
     forms::Label& label = form.Label10;
+    forms::PictureBox& panel = form.Picture1;
+    const forms::TextMetrics& metrics = form.services().metrics;
+    const int margin = label.left();
+    constexpr int kUnbounded = 1'000'000;
+    const bool oneLine = metrics.wrappedTextHeight(text, kDesignWidth - 2 * margin,
+                                                   label.fontSize()) ==
+                         metrics.wrappedTextHeight(text, kUnbounded, label.fontSize());
+    const int width = oneLine ? kDesignWidth : std::max(kDesignWidth, form.List1.width());
+    panel.setLeft(oneLine ? kDesignLeft : form.List1.left());
+    panel.setWidth(width);
+    label.setWidth(width - 2 * margin);
     label.setWordWrap(true);
     label.setCaption(text);
-    const int needed = form.services().metrics.wrappedTextHeight(text, label.width(),
-                                                                 label.fontSize());
+    const int needed = metrics.wrappedTextHeight(text, label.width(), label.fontSize());
     label.setHeight(std::max(kDesignTextHeight, needed));
-    forms::PictureBox& panel = form.Picture1;
     panel.setHeight(label.top() + label.height() + label.left());
     // The status strip goes under the panel rather than behind it.
     forms::PictureBox& status = form.Picture4;

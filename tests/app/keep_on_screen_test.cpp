@@ -5,6 +5,8 @@
 
 #include "app/notice_panel.h"
 
+#include <utility>
+
 namespace {
 
 using sahifex::testing::AppFixture;
@@ -88,11 +90,15 @@ TEST_F(KeepOnScreen, ABarAwayFromTheWindowStaysAndTheGrownWindowMakesRoomUnderIt
     EXPECT_LE(bar.top() + bar.height(), main.top()) << "the bar covers no part of the window";
 }
 
-TEST_F(KeepOnScreen, ALongNoticeGrowsTheWindowToHoldThePanel) {
+TEST_F(KeepOnScreen, ALongNoticeSpansTheListAndGrowsTheWindowToHoldThePanel) {
     main.setHeight(1350);
-    sahifex::app::showNotice(main, sahifex::app::verseFileFault("/somewhere/QuranV.Qur"));
     const auto& panel = main.Picture1;
+    const int designLeft = panel.left();
+    const int designWidth = panel.width();
+    sahifex::app::showNotice(main, sahifex::app::verseFileFault("/somewhere/QuranV.Qur"));
     ASSERT_GT(main.Label10.height(), 330) << "the sample needs more than one line";
+    EXPECT_EQ(std::pair(panel.left(), panel.width()), std::pair(main.List1.left(), main.List1.width()));
+    EXPECT_LE(main.Label10.left() + main.Label10.width(), panel.width());
     EXPECT_LE(main.Label10.top() + main.Label10.height(), panel.height());
     EXPECT_LT(panel.top() + panel.height(), main.height());
     EXPECT_LT(main.Picture8.top() + main.Picture8.height(), main.height()) << "the lower panel follows";
@@ -101,6 +107,8 @@ TEST_F(KeepOnScreen, ALongNoticeGrowsTheWindowToHoldThePanel) {
     const int height = main.height();
     sahifex::app::showNotice(main, u"غير موجودة");
     EXPECT_EQ(main.height(), height) << "a short notice leaves the window as it is";
+    EXPECT_EQ(std::pair(panel.left(), panel.width()), std::pair(designLeft, designWidth))
+        << "a one-line notice stands where it was designed to";
 }
 
 } // namespace
