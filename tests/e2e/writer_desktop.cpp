@@ -44,7 +44,8 @@ WriterDesktop::WriterDesktop() : pipe_("sahifex-writer-" + std::to_string(getpid
 
     // Only Writer's windows on the test's display carry its name.
     const bool shown = waitUntil([this] {
-        const auto found = run({"xdotool", "search", "--onlyvisible", "--name", "LibreOffice Writer$"});
+        const auto found =
+            run({"xdotool", "search", "--onlyvisible", "--name", "LibreOffice Writer$"});
         window_ = found.status == 0 ? std::stoul(found.out) : 0;
         return window_ != 0;
     }, kStartLimit, std::chrono::milliseconds(200));

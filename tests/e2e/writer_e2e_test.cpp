@@ -25,8 +25,10 @@ std::string verseOf(const std::string& word) {
 std::string rangeOf(int surah, int first, int last) {
     std::string quotation;
     for (int n = first; n <= last; ++n)
-        quotation += (n == first ? "" : " ") + verses().at(surah, n).vocalized + " (" + std::to_string(n) + ")";
-    return "[" + quotation + "] " + surahNameOf(surah) + ":" + std::to_string(first) + "-" + std::to_string(last);
+        quotation += (n == first ? "" : " ") + verses().at(surah, n).vocalized + " (" +
+                     std::to_string(n) + ")";
+    return "[" + quotation + "] " + surahNameOf(surah) + ":" + std::to_string(first) + "-" +
+           std::to_string(last);
 }
 
 class InWriter : public E2eTest {
@@ -84,7 +86,8 @@ TEST_F(InWriter, AReferenceTypedIntoTheSearchBoxIsPasted) {
         startWithDocument("");
         searchWithOptionsClicked({&app::Options_Form::TypedReferences}, typed);
         EXPECT_EQ(writer->textOnceItIs(expected), expected);
-        EXPECT_TRUE(waitUntil([] { return writer->isActive(); }, kStepLimit)) << "Writer has the focus back";
+        EXPECT_TRUE(waitUntil([] { return writer->isActive(); }, kStepLimit))
+            << "Writer has the focus back";
     }
 }
 
@@ -94,8 +97,9 @@ TEST_F(InWriter, ARangeSentFromTheMultiVersePanelIsPasted) {
     searchWithOptionsClicked({&app::Options_Form::VerseRanges}, "الم");
     // The window hides while it searches and comes back with the list.
     sleepFor(300ms);
-    ASSERT_TRUE(waitUntil([&] { return scene->mainWindowShown() && activeWindow() == scene->mainWindow(); },
-                          kStepLimit))
+    ASSERT_TRUE(waitUntil(
+        [&] { return scene->mainWindowShown() && activeWindow() == scene->mainWindow(); },
+        kStepLimit))
         << "the list is shown";
     const PixelRect more = places().moreVersesLabel(scene->mainWindowOuterHeight());
     const ControlPlaces::RangePanel panel = places().rangePanelOver(u"الم");

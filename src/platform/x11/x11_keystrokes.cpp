@@ -234,7 +234,8 @@ bool X11Keystrokes::sendKeysAndWait(const std::string& keys) {
     lastFetchDelayMs_ = -1;
     if (keys != "^v" || !QCoreApplication::instance()) return false;
     foreground_.handBack();
-    if (const unsigned long former = formerOwnerWithTheFocus()) letFormerOwnerLearnOfItsLoss(former);
+    if (const unsigned long former = formerOwnerWithTheFocus())
+        letFormerOwnerLearnOfItsLoss(former);
     return waitForFetch();
 }
 
