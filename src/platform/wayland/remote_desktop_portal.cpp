@@ -8,6 +8,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace sahifex::platform::wayland {
 
 namespace {
@@ -64,7 +66,8 @@ bool RemoteDesktopPortal::waitFor(const std::function<bool()>& done,
 }
 
 uint32_t RemoteDesktopPortal::version() {
-    if (!waitFor([this] { return versionKnown_; }, bounds_.answer)) versionKnown_ = true; // never
+    // A portal that has not answered by now counts as none, for the program's life.
+    if (!waitFor([this] { return versionKnown_; }, bounds_.answer)) versionKnown_ = true;
     return version_;
 }
 
@@ -171,11 +174,14 @@ bool RemoteDesktopPortal::keys(const std::vector<KeyEvent>& events) {
     // which the V may bring at once, is the paste's to count after the keys.
     // A key counts as held from its press on until its release was taken: a key left down
     // would repeat in the editor.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + bounds_.keys;
     std::vector<uint32_t> held;
     for (const KeyEvent& event : events) {
         if (event.pressed) held.push_back(event.code);
-        const QDBusMessage answer =
-            bus_.call(keyCall(event), QDBus::Block, static_cast<int>(bounds_.key.count()));
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        const QDBusMessage answer = bus_.call(keyCall(event), QDBus::Block,
+                                              static_cast<int>(std::max<int64_t>(left.count(), 1)));
         if (answer.type() != QDBusMessage::ReplyMessage) {
             for (auto code = held.rbegin(); code != held.rend(); ++code)
                 bus_.send(keyCall({*code, false}));

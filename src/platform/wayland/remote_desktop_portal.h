@@ -24,9 +24,9 @@ struct PortalBounds {
     std::chrono::milliseconds answer{3000};
     // The session's start, which may wait for the person to answer the desktop's dialog.
     std::chrono::milliseconds consent{std::chrono::minutes(2)};
-    // A key taken: the program waits for it without serving anything else, so the whole
-    // Ctrl+V may hold it up no longer than this (the first key not taken ends the keys).
-    std::chrono::milliseconds key{250};
+    // The keys of one press taken, one by one: the program waits for them without serving
+    // anything else, so no longer than this (what is not taken by then ends the keys).
+    std::chrono::milliseconds keys{300};
 };
 
 class RemoteDesktopPortal : public QObject {

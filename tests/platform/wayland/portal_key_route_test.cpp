@@ -82,7 +82,7 @@ protected:
     }
 
     std::unique_ptr<PortalKeyRoute> route(QDBusConnection connection, std::unique_ptr<KeyRoute> next = nullptr,
-                                          PortalBounds bounds = {2s, 10s, 2s}) {
+                                          PortalBounds bounds = {2s, 10s, 5s}) {
         return std::make_unique<PortalKeyRoute>(connection, PortalConsent{tokenFile, [this] { ++explained; }},
                                                 std::move(next), bounds);
     }
