@@ -64,7 +64,7 @@ void Options_Form::Text1_KeyPress(int16_t& keyAscii) {
 
 void Options_Form::Command1_Click() {
     // The flexible search forgives the word's diacritics, tatweel and punctuation.
-    if (FlexibleSearch.value() == 1) Text1.setText(store::lenientText(Text1.text()));
+    if (FlexibleSearch.value() == 1) Text1.setText(store::lenientTyped(Text1.text()));
     if (Text1.text().empty()) return;
     if (StartIt.visible()) return;
     // The search by number holds the verse files while it yields; a search started by

@@ -87,6 +87,14 @@ std::u16string lenientText(std::u16string_view text) {
     return trimmed(letters, isAround);
 }
 
+std::u16string lenientTyped(std::u16string_view typed) {
+    const std::u16string word = lenientText(typed);
+    if (word.empty()) return word;
+    const auto first = std::find_if_not(typed.begin(), typed.end(), isWhiteSpace);
+    const auto last = std::find_if_not(typed.rbegin(), typed.rend(), isWhiteSpace);
+    return std::u16string(typed.begin(), first) + word + std::u16string(last.base(), typed.end());
+}
+
 std::u16string lenientCopy(std::u16string_view copied) {
     const std::u16string text = lenientText(copied);
     if (const std::optional<std::u16string> reference = lenientReference(text)) return *reference;

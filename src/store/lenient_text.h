@@ -20,6 +20,12 @@ char16_t asciiDigit(char16_t c);
 // without the white space and punctuation around it.
 std::u16string lenientText(std::u16string_view text);
 
+// A typed search as the flexible search reads it: as lenientText, but the white space
+// typed around the word stays, as it does without the option (a space before or after
+// a word asks for the start or the end of a word; spaces around "خيارات" make it the
+// command word); only space and punctuation is no search (empty).
+std::u16string lenientTyped(std::u16string_view typed);
+
 // A copied text as the flexible search reads it: a reference (a surah's name, ":" and
 // a verse number) with the name as the surah table writes it, whatever its diacritics
 // and hamza forms, and the number in ASCII digits; one word as lenientText makes it;

@@ -292,9 +292,14 @@ TEST_F(WordSearch, TheCommandWordIsSearchedLikeAnyWordInPartOfWordMode) {
     EXPECT_FALSE(main.Pic_search_settings.visible());
     EXPECT_EQ(main.Label10.caption(), u"غير موجودة");
     EXPECT_EQ(main.Text1.text(), u"خيارات");
-    // With spaces around it (copy tracking can deliver them) it is the command again.
-    search(u" خيارات ");
-    EXPECT_TRUE(main.Pic_search_settings.visible());
+    // With spaces around it (copy tracking can deliver them) it is the command again,
+    // under the flexible search too.
+    for (int flexible : {0, 1}) {
+        main.Pic_search_settings.setVisible(false);
+        main.FlexibleSearch.setValue(flexible);
+        search(u" خيارات ");
+        EXPECT_TRUE(main.Pic_search_settings.visible()) << "flexible: " << flexible;
+    }
 }
 
 // ---- nothing found
