@@ -52,13 +52,22 @@ std::optional<std::u16string> asciiDigits(std::u16string_view text) {
 // A surah's name for comparing: no diacritics, hamza forms, ى and ة folded.
 std::u16string comparableName(std::u16string_view name) { return foldLetters(lenientText(name)); }
 
+// A name as books cite it, after the word "سورة": the name alone; any other name as it is.
+std::u16string_view withoutSurahWord(std::u16string_view name) {
+    while (!name.empty() && isWhiteSpace(name.front())) name.remove_prefix(1);
+    for (std::u16string_view word : {u"سورة", u"سوره"})
+        if (name.size() > word.size() && name.starts_with(word) && isWhiteSpace(name[word.size()]))
+            return name.substr(word.size() + 1);
+    return name;
+}
+
 // The reference with the table's name and ASCII digits; nothing when text is none.
 std::optional<std::u16string> lenientReference(std::u16string_view text) {
     const size_t colon = text.find(u':');
     if (colon == std::u16string_view::npos) return std::nullopt;
     const std::optional<std::u16string> number = asciiDigits(trimmed(text.substr(colon + 1), isWhiteSpace));
     if (!number) return std::nullopt;
-    const int surah = surahNumberByName(text.substr(0, colon));
+    const int surah = surahNumberByName(withoutSurahWord(text.substr(0, colon)));
     if (surah == 0) return std::nullopt;
     return surahName(surah) + u":" + *number;
 }

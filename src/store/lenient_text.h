@@ -26,8 +26,8 @@ std::u16string lenientText(std::u16string_view text);
 // command word); only space and punctuation is no search (empty).
 std::u16string lenientTyped(std::u16string_view typed);
 
-// A copied text as the flexible search reads it: a reference (a surah's name, ":" and
-// a verse number) with the name as the surah table writes it, whatever its diacritics
+// A copied text as the flexible search reads it: a reference (a surah's name, after the
+// word "سورة" or not, ":" and a verse number) with the name as the surah table writes it, whatever its diacritics
 // and hamza forms, and the number in ASCII digits; one word as lenientText makes it;
 // anything else (a sentence) as copied, so that the clipboard watcher's rules keep it
 // as quiet as ever.

@@ -76,6 +76,8 @@ TEST_F(CopiedForms, EachFormPastesItsVerseUnderTheFlexibleSearchAndAsBeforeWitho
         {u"الاخلاص:1", "الإخلاص:2", "nothing"},
         {u"ال عمران:5", "آل عمران:6", "nothing"},
         {u"\u200Fآل عمران:5\r\n", "آل عمران:6", "nothing"},
+        {u"(سورة البقرة: 255)", "البقرة:256", "nothing"},
+        {u"سوره الإخلاص:1", "الإخلاص:2", "nothing"},
         // Sentences stay quiet.
         {u"ذهبت إلى المدرسة.", "nothing", "nothing"},
         {u"قُلْ هُوَ اللَّهُ أَحَدٌ", "nothing", "nothing"},
