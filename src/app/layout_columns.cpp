@@ -16,6 +16,7 @@ constexpr int kPanelOverhang = 25; // a panel reaches this far past the result l
 constexpr int kPanelHeight = 2160; // what the panels' controls need
 constexpr int kVerseFontSize = 14;
 constexpr int kSmallestVerseFontSize = 7;
+constexpr int kSurahNameWidth = 1050; // what most names need
 
 // Gives a strip a new width: the controls at its right end (where Arabic text starts)
 // keep their distance to that end, and one control may take up the difference.
@@ -52,8 +53,7 @@ void placeVerse(Options_Form& f, int left, int top, int width) {
     f.Label2.setTop(top);
     f.Pic_send_Ayah.setLeft(left);
     setStripWidth(f.Pic_send_Ayah, width, {&f.SendIt, &f.Label4, &f.Label5}, nullptr);
-    // The link to the multi-verse panel takes the room left of the verse number.
-    f.Label23.setWidth(f.Label5.left() - kMargin - f.Label23.left());
+    fitReferenceLabels(f);
     f.Picture4.setLeft(left);
     setStripWidth(f.Picture4, width, {&f.Label9, &f.Check8, &f.Label8}, &f.clip);
     placeStripsUnderVerse(f);
@@ -100,6 +100,16 @@ void arrangeTwoColumns(Options_Form& f, int windowWidth) {
     placeSearchAndList(f, width);
     placeVerse(f, kMargin + width + kColumnsGap, f.List1.top(), width);
     f.Picture8.setWidth(windowWidth);
+}
+
+void fitReferenceLabels(Options_Form& f) {
+    forms::Label& name = f.Label4;
+    const int right = name.left() + name.width();
+    const int needed = f.services().metrics.lineWidth(name.caption(), name.fontSize()) + kMargin;
+    name.setWidth(std::max(kSurahNameWidth, needed));
+    name.setLeft(right - name.width());
+    f.Label5.setLeft(name.left() - kMargin - f.Label5.width());
+    f.Label23.setWidth(f.Label5.left() - kMargin - f.Label23.left());
 }
 
 void fitWindowToVerse(Options_Form& f) {

@@ -22,6 +22,10 @@ void fitWindowToVerse(Options_Form& form);
 // After a layout switch: the layout's height, or more when the verse, its strips and
 // the hint under them need it.
 void fitWindowToLayout(Options_Form& form);
+// The surah's name whole in the send strip: its label grows leftwards past its design
+// width when the name needs it, the verse number beside it, and the link to the
+// multi-verse panel takes the room left.
+void fitReferenceLabels(Options_Form& form);
 // A panel (the options or the multi-verse panel) in the result area, under the search
 // strip and down to the window's bottom edge, so that it hides whole whatever lies
 // there; the window takes the panel's height over the one column, and grows to hold the

@@ -13,10 +13,12 @@ constexpr const char* kPictureSend = "send";
 constexpr const char* kPictureFont = "font";
 constexpr const char* kPictureStart = "start";
 
+constexpr int kOptionRow = 240; // the height of a row of options; one line of their text fits
+
 void check(forms::CheckBox& box, const char16_t* caption, int left, int top, int width) {
     box.setCaption(caption);
     box.setFontSize(9);
-    box.move(left, top, width, 285);
+    box.move(left, top, width, kOptionRow);
 }
 
 } // namespace
@@ -98,8 +100,11 @@ void Options_Form::design() {
     Label5.setFontSize(12);
     Pic_send_Ayah.add(Label23);
     Label23.setCaption(u"ارسال أكثر من آية");
-    Label23.move(690, 45, 2520, 300); // the room left of the verse number
+    // The room left of the verse number, down to the status strip: a second line where
+    // the narrower column of the wide layout leaves too little room for one.
+    Label23.move(690, 45, 2520, 435);
     Label23.setFontSize(9);
+    Label23.setWordWrap(true);
     Pic_send_Ayah.add(Command11);
     Command11.setCaption(u"↑");
     Command11.move(360, 30, 300, 330);
@@ -124,15 +129,15 @@ void Options_Form::design() {
     Check8.setToolTipText(u"تتبع النسخ لا يعمل");
     Picture4.add(Label8);
     Label8.setCaption(u"التتبع فعّال");
-    Label8.move(1920, 0, 1200, 285);
+    Label8.move(1770, 0, 1350, 285);
     Label8.setFontSize(9);
     Picture4.add(clip);
-    clip.move(45, 0, 1830, 285);
+    clip.move(45, 0, 1680, 285);
     clip.setFontSize(9);
 
     // What to do in a layout, at its bottom edge; shown by each layout switch.
     add(LayoutHint);
-    LayoutHint.setCaption(u"اكتب كلمة في مربع البحث أو انسخها من المستند");
+    LayoutHint.setCaption(u"اكتب في مربع البحث أو انسخ من المستند");
     LayoutHint.setFontSize(9);
     LayoutHint.move(120, 4380, 4410, 405);
     LayoutHint.setVisible(false);
@@ -154,44 +159,48 @@ void Options_Form::design() {
     Pic_search_settings.move(20, 0, 4545, 2160);
     Pic_search_settings.setBorder(true);
     Pic_search_settings.setVisible(false);
-    check(Check9, u"جزء من كلمة", 2580, 45, 1890);
-    check(Check1, u"إغلاق بعد الإرسال", 2580, 330, 1890);
-    check(Check2, u"بدون تشكيل", 2580, 615, 1890);
-    check(Check7, u"استخدام الحافظة ", 45, 45, 2490);
-    check(Check5, u"كتابة السورة ورقمها", 45, 330, 2490);
-    check(Check6, u"بحث بإضافة الوالو والفاء", 45, 615, 2490);
-    check(Check3, u"إعادة التشغيل", 2580, 900, 1890);
-    // Side by side in the row that the window shows when the command word opens the
-    // panel; the font size frame lies below them.
-    check(FlexibleSearch, u"بحث مرن", 1290, 900, 1245);
+    // Rows of two options, each box in the row's right end, where its caption starts:
+    // the boxes of the right-hand options line up at the panel's right edge, those of
+    // the left-hand options at a second edge where both fit; a long caption takes the
+    // room it needs from its row's left-hand option, and the longest has a row of its own.
+    // The font size frame lies at the bottom left, the buttons to its right.
+    constexpr int rightColumn = 2460, leftEdge = 2370, longCaption = 1530, shortEdge = 1440;
+    auto row = [](int n) { return 45 + n * kOptionRow; };
+    check(Check9, u"جزء من كلمة", rightColumn, row(0), 4470 - rightColumn);
+    check(Check7, u"استخدام الحافظة ", 45, row(0), leftEdge - 45);
+    check(Check1, u"إغلاق بعد الإرسال", rightColumn, row(1), 4470 - rightColumn);
+    check(Check5, u"كتابة السورة ورقمها", 45, row(1), leftEdge - 45);
+    check(Check6, u"بحث بإضافة الوالو والفاء", longCaption, row(2), 4470 - longCaption);
+    check(FlexibleSearch, u"بحث مرن", 45, row(2), shortEdge - 45);
     FlexibleSearch.setToolTipText(
         u"لا يفرّق بين صور الهمزة ولا بين ى وي ولا بين ة وه، ويتجاوز التشكيل والتطويل والترقيم حول الكلمة، ويقرأ ی وک الفارسيتين والأرقام ١٢٣ في المرجع");
-    check(OrnateBrackets, u"أقواس \uFD3F \uFD3E", 45, 900, 1200);
-    OrnateBrackets.setToolTipText(u"ترسل الآية بين القوسين \uFD3F \uFD3E بدل [ ]");
-    // Below the font size frame and below the buttons.
-    check(InstantTracking, u"تتبع فوري", 45, 1875, 1200);
-    InstantTracking.setToolTipText(u"يأخذ النسخ حال وصوله إلى الحافظة بدل انتظار دورة التتبع التالية");
-    check(TypedReferences, u"مراجع في مربع البحث", 2310, 1590, 2160);
+    check(TypedReferences, u"مراجع في مربع البحث", longCaption, row(3), 4470 - longCaption);
     TypedReferences.setToolTipText(u"اكتب في مربع البحث مثل البقرة:255 أو 2:255-257 ثم Enter لإرسال الآيات");
-    check(VerseRanges, u"مدى آيات في إرسال أكثر من آية", 1290, 1875, 3180); // the longest caption
+    check(OrnateBrackets, u"أقواس \uFD3F \uFD3E", 45, row(3), shortEdge - 45);
+    OrnateBrackets.setToolTipText(u"ترسل الآية بين القوسين \uFD3F \uFD3E بدل [ ]");
+    check(Check2, u"بدون تشكيل", rightColumn, row(4), 4470 - rightColumn);
+    check(InstantTracking, u"تتبع فوري", 45, row(4), leftEdge - 45);
+    InstantTracking.setToolTipText(u"يأخذ النسخ حال وصوله إلى الحافظة بدل انتظار دورة التتبع التالية");
+    check(VerseRanges, u"مدى آيات في إرسال أكثر من آية", 900, row(5), 4470 - 900);
     VerseRanges.setToolTipText(u"اختر السورة واكتب بجانبها رقم الآية أو مدى مثل 255-257");
+    check(Check3, u"إعادة التشغيل", 2310, row(6) + 360, 4470 - 2310); // under the buttons
     for (forms::CheckBox* box : {&Check9, &Check1, &Check2, &Check7, &Check5, &Check6, &Check3,
                                  &FlexibleSearch, &OrnateBrackets, &InstantTracking, &TypedReferences,
                                  &VerseRanges})
         Pic_search_settings.add(*box);
     Pic_search_settings.add(Frame1);
     Frame1.setCaption(u"حجم الخط");
-    Frame1.move(45, 1185, 2220, 690);
+    Frame1.move(45, row(6), 2175, 615); // down to the panel's inner edge
     Frame1.setFontSize(9);
     Frame1.add(Label19);
     Label19.setCaption(u" السورة ورقمها");
-    Label19.move(780, 330, 1395, 285);
+    Label19.move(735, 315, 1395, 285);
     Label19.setFontSize(9);
     Frame1.add(ftx1);
-    ftx1.move(330, 315, 420, 300);
+    ftx1.move(300, 300, 420, 300);
     ftx1.setText(u"16");
     Frame1.add(Image7);
-    Image7.move(60, 330, 240, 285);
+    Image7.move(45, 315, 240, 285);
     Image7.setPicture(kPictureFont);
     Frame1.add(Label18);
     Label18.setCaption(u" الآية");
@@ -205,15 +214,16 @@ void Options_Form::design() {
     Pic_search_settings.add(save);
     save.setCaption(u"حفظ");
     save.setToolTipText(u"حفظ الخيارات لتعود عند تشغيل البرنامج");
-    save.move(2310, 1260, 600, 330);
+    save.move(2265, row(6) + 30, 630, 330);
     Pic_search_settings.add(load);
     load.setCaption(u"استعادة");
     load.setToolTipText(u"استعادة الخيارات المحفوظة");
-    load.move(2955, 1260, 870, 330);
+    load.move(2925, row(6) + 30, 900, 330);
     Pic_search_settings.add(Command7);
     Command7.setCaption(u"إغلاق");
     Command7.setToolTipText(u"إغلاق لوحة الخيارات والعودة إلى البحث");
-    Command7.move(3870, 1260, 615, 330);
+    Command7.move(3855, row(6) + 30, 615, 330);
+    for (forms::CommandButton* button : {&save, &load, &Command7}) button->setFontSize(9);
     Pic_search_settings.add(SaveList);
     SaveList.setVisible(false);
 

@@ -11,6 +11,9 @@ public:
     // program's font at the given point size.
     virtual int wrappedTextHeight(const std::u16string& text, int widthTwips,
                                   int fontPoints) const = 0;
+    // The width, in twips, of the text on one line in the program's font at the given
+    // point size, as a check box or a button draws its caption.
+    virtual int lineWidth(const std::u16string& text, int fontPoints) const = 0;
 };
 
 } // namespace sahifex::forms

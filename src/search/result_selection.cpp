@@ -35,6 +35,7 @@ void Options_Form::List1_Click() {
 
     CurrentSurahNumber = surahNumberOf(List3.text());
     Label4.setCaption(store::surahName(CurrentSurahNumber));
+    app::fitReferenceLabels(*this);
 
     // The verse number: the last one to three characters, for the largest count whose
     // first character is a digit; a row ending in no digit leaves the label as it was.

@@ -6,6 +6,7 @@
 // is not seen and so cannot be wrong. Controls are drawn in the order they were added
 // to their containers, later ones on top; picture boxes and frames are opaque.
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -68,7 +69,8 @@ inline void placeControls(const forms::Container& container, int left, int top, 
 // The one-line caption of a check box, a button or a label, and the width it has beside
 // the box or within the button's frame; an empty caption for other controls.
 inline std::pair<std::u16string, int> oneLineCaption(const forms::Control& c) {
-    constexpr int kCheckBoxMark = 300, kButtonFrame = 180; // twips the text cannot use
+    // Twips the text cannot use: the box and its gap; a button's edges on both sides.
+    constexpr int kCheckBoxMark = 300, kButtonFrame = 120;
     switch (c.kind()) {
     case forms::Kind::CheckBox:
         return {static_cast<const forms::CheckBox&>(c).caption(), c.width() - kCheckBoxMark};
@@ -83,13 +85,11 @@ inline std::pair<std::u16string, int> oneLineCaption(const forms::Control& c) {
     }
 }
 
-// Whether a caption of several words is wider than its room: measured at that width it
-// would take more than one line.
-inline bool captionCut(const forms::Control& c, const forms::TextMetrics& metrics) {
+// How much wider a caption is than its room on one line, in twips; none when it fits.
+inline int captionOverflow(const forms::Control& c, const forms::TextMetrics& metrics) {
     const auto [caption, room] = oneLineCaption(c);
-    if (caption.find(u' ') == std::u16string::npos) return false;
-    return metrics.wrappedTextHeight(caption, room, c.fontSize()) >
-           metrics.wrappedTextHeight(u"ا", room, c.fontSize());
+    if (caption.empty()) return 0;
+    return std::max(0, metrics.lineWidth(caption, c.fontSize()) - room);
 }
 
 // The faults, one readable line each; none when the window is sound. The window is
@@ -149,7 +149,8 @@ inline std::vector<std::string> windowFaults(const forms::Form& form,
                              (p.control->parent() == &form ? std::string("the window")
                                                            : p.control->parent()->name()));
         if (!holdsContent(*p.control)) continue;
-        if (metrics && captionCut(*p.control, *metrics)) faults.push_back(name + "'s caption is cut");
+        if (const int over = metrics ? captionOverflow(*p.control, *metrics) : 0)
+            faults.push_back(name + "'s caption is cut (" + std::to_string(over) + " twips too wide)");
         for (const PlacedControl* panel : over) faults.push_back(name + " lies half under " + panel->control->name());
         seen.push_back(&p);
     }

@@ -1,5 +1,6 @@
 #pragma once
-// Takes both windows through every state a user meets: first start, a search, a verse
+// Takes both windows through every state a user meets: first start, a search, the
+// widest surah name, a verse
 // pasted at once and the gear, the options panel's "x", the command word, a word not
 // found, the multi-verse panel, both layouts with both panels, and the longest verse,
 // on a screen of the given size. After each state the caller looks at the windows.
@@ -38,6 +39,8 @@ struct WindowWalk {
         look("first start");
         search(u"الرحمن الرحيم");
         look("a search");
+        search(u"سجين"); // two verses of the surah of the widest name
+        look("the widest surah name");
         search(u"يئوده"); // one verse: pasted at once, the window hides
         bar.Settings_Click();
         look("the gear after a paste");

@@ -11,6 +11,7 @@
 
 #include "app/program.h"
 #include "platform/fake/fake_system.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_text_metrics.h"
 #include "platform/win32/window_registry.h"
 #include "support/window_walk.h"
@@ -78,7 +79,9 @@ TEST_P(WindowStatesMeasured, EveryControlIsWholeAndApartInEveryState) {
             // The window drawn is as tall as the form says.
             RECT outer;
             GetWindowRect(w.mainWindow->handle(), &outer);
-            EXPECT_EQ(outer.bottom - outer.top, platform::toPixels(w.main->height())) << state;
+            EXPECT_EQ(outer.bottom - outer.top,
+                      platform::toPixels(w.main->height(), platform::win32::dpiOf(w.mainWindow->handle())))
+                << state;
             // With SAHIFEX_SHOTS set, a picture of each state goes into that folder.
             if (const char* shots = std::getenv("SAHIFEX_SHOTS")) {
                 UpdateWindow(w.mainWindow->handle());
@@ -87,7 +90,8 @@ TEST_P(WindowStatesMeasured, EveryControlIsWholeAndApartInEveryState) {
                 saveWindowPicture(w.mainWindow->handle(), std::string(shots) + "/" + std::to_string(width) +
                                                               "x" + std::to_string(height) + " " + state + ".bmp");
             }
-        });
+        },
+        &w.metrics);
     EXPECT_GT(shown, 15);
     EXPECT_EQ(faults, testing::StateFaults{});
 }

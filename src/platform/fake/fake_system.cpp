@@ -123,14 +123,22 @@ bool FakeSystem::askOkCancel(const std::u16string& text, const std::u16string& t
     return ok;
 }
 
+namespace {
+int charWidth(int fontPoints) { return std::max(1, 120 * fontPoints / 10); }
+} // namespace
+
 int FakeSystem::wrappedTextHeight(const std::u16string& text, int widthTwips,
                                   int fontPoints) const {
-    const int charWidth = std::max(1, 120 * fontPoints / 10);
+    const int perChar = charWidth(fontPoints);
     const int lineHeight = 300 * fontPoints / 10;
-    const int perLine = std::max(1, widthTwips / charWidth);
+    const int perLine = std::max(1, widthTwips / perChar);
     const int chars = static_cast<int>(text.size());
     const int lines = std::max(1, (chars + perLine - 1) / perLine);
     return lines * lineHeight;
+}
+
+int FakeSystem::lineWidth(const std::u16string& text, int fontPoints) const {
+    return static_cast<int>(text.size()) * charWidth(fontPoints);
 }
 
 void FakeSystem::tellClipboardChange() {

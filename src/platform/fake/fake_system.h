@@ -86,6 +86,7 @@ public:
     // the point size), 300 twips a line at 10 points
     int wrappedTextHeight(const std::u16string& text, int widthTwips,
                           int fontPoints) const override;
+    int lineWidth(const std::u16string& text, int fontPoints) const override;
 
     // ---- event loop: a scripted loop on a fake clock
     void yield() override;

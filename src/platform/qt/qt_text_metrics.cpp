@@ -18,4 +18,8 @@ int QtTextMetrics::wrappedTextHeight(const std::u16string& text, int widthTwips,
     return toTwips(std::max(wrapped.height(), QFontMetrics(font).height()));
 }
 
+int QtTextMetrics::lineWidth(const std::u16string& text, int fontPoints) const {
+    return toTwips(QFontMetrics(programFont(fontPoints)).horizontalAdvance(QString::fromStdU16String(text)));
+}
+
 } // namespace sahifex::platform::qt

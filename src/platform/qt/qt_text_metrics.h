@@ -8,6 +8,7 @@ namespace sahifex::platform::qt {
 class QtTextMetrics : public forms::TextMetrics {
 public:
     int wrappedTextHeight(const std::u16string& text, int widthTwips, int fontPoints) const override;
+    int lineWidth(const std::u16string& text, int fontPoints) const override;
 };
 
 } // namespace sahifex::platform::qt

@@ -26,4 +26,18 @@ int Win32TextMetrics::wrappedTextHeight(const std::u16string& text, int widthTwi
     return toTwips(std::max<int>(bounds.bottom - bounds.top, font.tmHeight), dpi);
 }
 
+int Win32TextMetrics::lineWidth(const std::u16string& text, int fontPoints) const {
+    const int dpi = systemDpi();
+    HDC context = CreateCompatibleDC(nullptr);
+    // In the face the check boxes draw the caption in: another one where the program's
+    // font lacks a character.
+    HGDIOBJ previous = SelectObject(context, fontFor(text, fontPoints, dpi));
+    RECT bounds{0, 0, 0, 0};
+    DrawTextW(context, os::wide(text), static_cast<int>(text.size()), &bounds,
+              DT_CALCRECT | DT_SINGLELINE | DT_RTLREADING | DT_NOPREFIX);
+    SelectObject(context, previous);
+    DeleteDC(context);
+    return toTwips(bounds.right - bounds.left, dpi);
+}
+
 } // namespace sahifex::platform::win32

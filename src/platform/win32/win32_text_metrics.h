@@ -9,6 +9,7 @@ class Win32TextMetrics : public forms::TextMetrics {
 public:
     int wrappedTextHeight(const std::u16string& text, int widthTwips,
                           int fontPoints) const override;
+    int lineWidth(const std::u16string& text, int fontPoints) const override;
 };
 
 } // namespace sahifex::platform::win32
