@@ -1,5 +1,6 @@
 #include "view_win32/picture_windows.h"
 
+#include <commctrl.h>
 #include <type_traits>
 
 #include "view_win32/child_window.h"
@@ -41,6 +42,22 @@ LRESULT CALLBACK paintedProcedure(HWND window, UINT message, WPARAM wParam, LPAR
     default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+constexpr UINT_PTR kFrameBackgroundId = 2;
+
+// A group box paints its outline and caption only, and the panel it lies on leaves the
+// place of its children unpainted: without its own background, what was drawn there
+// before (the panel sliding in) would stay inside it.
+LRESULT CALLBACK frameBackground(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR, DWORD_PTR) {
+    if (message == WM_ERASEBKGND) {
+        RECT area;
+        GetClientRect(window, &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace
@@ -87,8 +104,10 @@ template class PictureWindow<forms::PictureBox>;
 template class PictureWindow<forms::Image>;
 
 FrameWindow::FrameWindow(forms::Frame& frame, HWND parent)
-    : ControlWindow(frame, createChild(L"BUTTON", BS_GROUPBOX, WS_EX_RTLREADING | WS_EX_CONTROLPARENT, parent)),
-      frame_(frame) {}
+    : ControlWindow(frame, createChild(L"BUTTON", BS_GROUPBOX | BS_RIGHT, WS_EX_RTLREADING | WS_EX_CONTROLPARENT, parent)),
+      frame_(frame) {
+    SetWindowSubclass(handle(), frameBackground, kFrameBackgroundId, 0);
+}
 
 void FrameWindow::apply(forms::Change change) {
     if (change == forms::Change::Text)

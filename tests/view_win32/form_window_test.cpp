@@ -66,6 +66,38 @@ TEST(ListBox, ARowReadsFromTheRightAndWhatIsTooLongIsCutOnTheLeft) {
     EXPECT_GT(inked.back(), width - 20);
 }
 
+// What was drawn where a frame lies on a panel (the panel sliding in) does not stay
+// inside it once it is drawn again.
+TEST(Frame, ItsInsideIsDrawnAgainWithTheFace) {
+    forms::Form form("Form1");
+    forms::PictureBox panel("Panel");
+    forms::Frame frame("Frame1");
+    forms::Label label("Label1");
+    form.add(panel);
+    panel.add(frame);
+    frame.add(label);
+    form.move(1500, 1500, 4500, 3000);
+    panel.move(0, 0, 4500, 3000);
+    frame.move(150, 150, 3000, 1500);
+    frame.setCaption(u"حجم الخط");
+    label.setCaption(u"السورة");
+    label.move(150, 300, 1200, 285);
+    platform::win32::WindowRegistry windows;
+    FormWindow window(form, WindowStyle::Frameless, windows);
+    form.Show();
+    HWND shown = window.windowOf(frame);
+    UpdateWindow(shown);
+    RECT inside;
+    GetClientRect(shown, &inside);
+    HDC context = GetDC(shown);
+    FillRect(context, &inside, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(shown, context);
+    InvalidateRect(shown, nullptr, TRUE);
+    UpdateWindow(shown);
+    const RECT below{inside.right / 2, inside.bottom * 3 / 4, inside.right / 2 + 10, inside.bottom * 3 / 4 + 1};
+    EXPECT_EQ(inkedColumns(shown, below, GetSysColor(COLOR_BTNFACE)), std::vector<int>{});
+}
+
 TEST(FramelessWindow, ItsWholeBorderResizesItAlsoWhereControlsReachTheEdge) {
     forms::Form form("Form1");
     forms::PictureBox panel("Picture8"); // covers the whole window, as the lower panel does
