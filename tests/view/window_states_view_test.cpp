@@ -12,6 +12,7 @@
 #include "platform/fake/fake_system.h"
 #include "platform/qt/qt_text_metrics.h"
 #include "platform/qt/window_registry.h"
+#include "support/drawn_program.h"
 #include "support/window_walk.h"
 #include "view/form_window.h"
 
@@ -19,25 +20,8 @@ namespace sahifex::view {
 namespace {
 
 // The windows on the fakes, but measured and drawn by Qt.
-struct DrawnWindows {
-    DrawnWindows() {
-        services.emplace(fake.servicesMeasuredBy(metrics, SAHIFEX_DATA_DIR));
-        program.emplace(*services);
-        main = &program->mainForm;
-        bar = &program->topBar;
-        mainWindow.emplace(*main, WindowStyle::Frameless, windows);
-        barWindow.emplace(*bar, WindowStyle::FloatingBar, windows);
-    }
-    platform::fake::FakeSystem fake;
-    platform::qt::QtTextMetrics metrics;
-    platform::qt::WindowRegistry windows;
-    std::optional<platform::Services> services;
-    std::optional<app::Program> program;
-    app::Options_Form* main = nullptr;
-    bar::Top_Bar* bar = nullptr;
-    std::optional<FormWindow> mainWindow;
-    std::optional<FormWindow> barWindow;
-};
+using DrawnWindows = testing::DrawnProgram<platform::qt::QtTextMetrics, platform::qt::WindowRegistry,
+                                           FormWindow, WindowStyle::Frameless, WindowStyle::FloatingBar>;
 
 struct WindowStatesDrawn : ::testing::TestWithParam<std::pair<int, int>> {
     WindowStatesDrawn() : font(QApplication::font()) { QApplication::setFont(platform::qt::programFont(10)); }

@@ -14,31 +14,15 @@
 #include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_text_metrics.h"
 #include "platform/win32/window_registry.h"
+#include "support/drawn_program.h"
 #include "support/window_walk.h"
 #include "view_win32/form_window.h"
 
 namespace sahifex::view_win32 {
 namespace {
 
-struct MeasuredWindows {
-    MeasuredWindows() {
-        services.emplace(fake.servicesMeasuredBy(metrics, SAHIFEX_DATA_DIR));
-        program.emplace(*services);
-        main = &program->mainForm;
-        bar = &program->topBar;
-        mainWindow.emplace(*main, WindowStyle::Frameless, windows);
-        barWindow.emplace(*bar, WindowStyle::FloatingBar, windows);
-    }
-    platform::fake::FakeSystem fake;
-    platform::win32::Win32TextMetrics metrics;
-    platform::win32::WindowRegistry windows;
-    std::optional<platform::Services> services;
-    std::optional<app::Program> program;
-    app::Options_Form* main = nullptr;
-    bar::Top_Bar* bar = nullptr;
-    std::optional<FormWindow> mainWindow;
-    std::optional<FormWindow> barWindow;
-};
+using MeasuredWindows = testing::DrawnProgram<platform::win32::Win32TextMetrics, platform::win32::WindowRegistry,
+                                              FormWindow, WindowStyle::Frameless, WindowStyle::FloatingBar>;
 
 // The window as drawn on the screen, as a 24-bit BMP file.
 void saveWindowPicture(HWND window, const std::string& file) {
