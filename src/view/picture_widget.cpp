@@ -1,5 +1,6 @@
 #include "view/picture_widget.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <cstdio>
 
@@ -9,12 +10,13 @@ PictureWidget::PictureWidget(QWidget* parent) : QFrame(parent) {}
 
 namespace {
 
-// Each picture is parsed once, when it is first shown.
+// Each picture is parsed once, when it is first shown, and kept while the program runs.
 QSvgRenderer* rendererFor(const QString& name) {
     static QHash<QString, QSvgRenderer*> renderers;
     QSvgRenderer*& renderer = renderers[name];
     if (!renderer) {
-        renderer = new QSvgRenderer;
+        renderer = new QSvgRenderer(QCoreApplication::instance());
+        QObject::connect(renderer, &QObject::destroyed, [name] { renderers.remove(name); });
         if (!renderer->load(name))
             std::fprintf(stderr, "sahifex: no picture %s\n", name.toUtf8().constData());
         renderer->setAspectRatioMode(Qt::KeepAspectRatio);

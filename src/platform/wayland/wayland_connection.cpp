@@ -22,9 +22,9 @@ namespace {
 // The fake input's keyboard keys came with version 4.
 constexpr uint32_t kFakeInputKeysVersion = 4;
 
-// A sync's answer: sets the flag it was given, if the waiter still waits.
+// A sync's answer: sets the flag it was given.
 const wl_callback_listener kAnswered = {[](void* data, wl_callback* callback, uint32_t) {
-    if (data) *static_cast<bool*>(data) = true;
+    *static_cast<bool*>(data) = true;
     wl_callback_destroy(callback);
 }};
 
@@ -73,6 +73,8 @@ WaylandConnection::~WaylandConnection() {
     if (dataControl_) destroyManager(dataControl_);
     if (seat_) wl_seat_destroy(seat_);
     if (registry_) wl_registry_destroy(registry_);
+    for (auto& [callback, answered] : unanswered_)
+        if (!answered) wl_callback_destroy(callback);
     wl_display_flush(display_);
     wl_display_disconnect(display_);
 }
@@ -163,8 +165,11 @@ bool WaylandConnection::roundTrip(int limitMs) {
         if (wl_display_read_events(display_) < 0) break;
     }
     checkAlive();
-    // A late answer must find nothing to write into.
-    if (!answered) wl_proxy_set_user_data(reinterpret_cast<wl_proxy*>(callback), nullptr);
+    // A late answer must not write into this frame: it sets a flag kept with the connection.
+    if (!answered) {
+        auto& late = unanswered_.emplace_back(callback, false);
+        wl_proxy_set_user_data(reinterpret_cast<wl_proxy*>(callback), &late.second);
+    }
     return answered;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <functional>
+#include <list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/wayland/data_control.h"
 
 class QSocketNotifier;
+struct wl_callback;
 struct wl_display;
 struct wl_registry;
 struct wl_seat;
@@ -71,6 +73,9 @@ private:
     zwp_virtual_keyboard_manager_v1* virtualKeyboards_ = nullptr;
     org_kde_kwin_fake_input* fakeInput_ = nullptr;
     std::vector<std::string> offered_;
+    // The syncs that were not answered in time, each with the flag its late answer sets:
+    // those still unanswered are destroyed with the connection.
+    std::list<std::pair<wl_callback*, bool>> unanswered_;
     QSocketNotifier* notifier_ = nullptr;
     bool alive_ = true;
 };
