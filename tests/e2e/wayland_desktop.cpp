@@ -200,14 +200,17 @@ KdePortal::KdePortal(const std::filesystem::path& logDir) {
 }
 
 bool waitForDesktopPortal() {
+    // Answering the program's first question, not only holding its name: a portal that has
+    // just started may answer later than the program waits for it.
     return waitUntil(
         [] {
-            return run({"gdbus", "call", "--session", "--dest", "org.freedesktop.DBus",
-                        "--object-path", "/org/freedesktop/DBus", "--method",
-                        "org.freedesktop.DBus.NameHasOwner", "org.freedesktop.portal.Desktop"})
-                       .out.find("true") != std::string::npos;
+            return run({"gdbus", "call", "--session", "--timeout", "5", "--dest",
+                        "org.freedesktop.portal.Desktop", "--object-path", "/org/freedesktop/portal/desktop",
+                        "--method", "org.freedesktop.DBus.Properties.Get",
+                        "org.freedesktop.portal.RemoteDesktop", "version"})
+                       .out.find("uint32") != std::string::npos;
         },
-        std::chrono::seconds(10), std::chrono::milliseconds(100));
+        std::chrono::seconds(20), std::chrono::milliseconds(100));
 }
 
 } // namespace sahifex::e2e

@@ -68,9 +68,10 @@ protected:
         argv.insert(argv.end(), portalArgs.begin(), portalArgs.end());
         portal = std::make_unique<Process>(argv, sahifex::e2e::currentEnvironment(), dir / "portal.log");
         QDBusConnection connection = connect();
+        // A loaded machine starts python slowly.
         EXPECT_TRUE(serveEventsUntil([&] {
             return connection.interface()->isServiceRegistered(QStringLiteral("org.freedesktop.portal.Desktop"));
-        })) << "the fake portal did not start";
+        }, std::chrono::seconds(20))) << "the fake portal did not start";
         return connection;
     }
 
@@ -81,8 +82,10 @@ protected:
                                              QStringLiteral("portal-test-%1").arg(++connections));
     }
 
+    // Bounds far above what the fake needs on a quiet machine, so that a loaded one does not
+    // read a slow answer as none.
     std::unique_ptr<PortalKeyRoute> route(QDBusConnection connection, std::unique_ptr<KeyRoute> next = nullptr,
-                                          PortalBounds bounds = {2s, 10s, 5s}) {
+                                          PortalBounds bounds = {10s, 20s, 5s}) {
         return std::make_unique<PortalKeyRoute>(connection, PortalConsent{tokenFile, [this] { ++explained; }},
                                                 std::move(next), bounds);
     }
